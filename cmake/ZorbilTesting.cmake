@@ -1,0 +1,30 @@
+# Test helpers shared by every area's tests.
+#
+# zorbil_test(<name> SOURCES <files...> LIBS <targets...> [DISPLAY] [QT] [TIMEOUT <s>])
+#   Builds one test program and registers it with CTest. GoogleTest programs
+#   get gtest_main unless QT is given (Qt Test programs have their own main).
+#   DISPLAY marks tests that open windows or GL contexts: they run on the X
+#   server named by $DISPLAY (the test command starts Xvfb) with Mesa's
+#   software renderer, and never talk to a real sound card.
+function(zorbil_test name)
+  cmake_parse_arguments(T "DISPLAY;QT" "TIMEOUT" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${T_SOURCES})
+  target_link_libraries(${name} PRIVATE ${T_LIBS})
+  if(T_QT)
+    target_link_libraries(${name} PRIVATE Qt6::Test)
+  else()
+    target_link_libraries(${name} PRIVATE GTest::gtest GTest::gtest_main GTest::gmock)
+  endif()
+  add_test(NAME ${name} COMMAND ${name})
+  set(env "SDL_AUDIODRIVER=dummy")
+  if(T_DISPLAY)
+    list(APPEND env "QT_QPA_PLATFORM=xcb" "LIBGL_ALWAYS_SOFTWARE=1")
+    set_property(TEST ${name} APPEND PROPERTY LABELS display)
+  endif()
+  set_tests_properties(${name} PROPERTIES ENVIRONMENT "${env}")
+  if(T_TIMEOUT)
+    set_tests_properties(${name} PROPERTIES TIMEOUT ${T_TIMEOUT})
+  else()
+    set_tests_properties(${name} PROPERTIES TIMEOUT 300)
+  endif()
+endfunction()

@@ -1,0 +1,37 @@
+#include "config/GameFolder.h"
+
+#include <filesystem>
+
+namespace zorbil {
+
+namespace {
+std::string gameFolder;
+}
+
+const std::string& GameFolder()
+{
+    return gameFolder;
+}
+
+void SetGameFolder(std::string folder)
+{
+    while (folder.size() > 1 && folder.back() == '/')
+        folder.pop_back();
+    gameFolder = std::move(folder);
+}
+
+void CaptureGameFolder()
+{
+    std::error_code ec;
+    SetGameFolder(std::filesystem::current_path(ec).string());
+}
+
+std::string GamePath(std::string_view tail)
+{
+    // The root folder keeps its separator; do not double it.
+    if (gameFolder == "/" && !tail.empty() && tail.front() == '/')
+        return std::string(tail);
+    return gameFolder + std::string(tail);
+}
+
+}  // namespace zorbil

@@ -1,0 +1,3 @@
+zorbil_fuzzer(ini_fuzz
+  ${ZORBIL_SOURCE_DIR}/config/IniDocument.cpp
+  ${ZORBIL_SOURCE_DIR}/config/IniInteger.cpp)
