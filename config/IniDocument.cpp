@@ -55,13 +55,12 @@ IniDocument IniDocument::Parse(std::string_view text)
     while (start < text.size()) {
         const size_t end = text.find('\n', start);
         std::string_view raw = text.substr(start, end == npos ? npos : end - start);
-        std::string eol;
-        if (end != npos) {
-            eol = "\n";
-            if (!raw.empty() && raw.back() == '\r') {
-                raw.remove_suffix(1);
-                eol = "\r\n";
-            }
+        // A carriage return before the line feed, or ending the file, is part
+        // of the line's ending, never of its text.
+        std::string eol = end != npos ? "\n" : "";
+        if (!raw.empty() && raw.back() == '\r') {
+            raw.remove_suffix(1);
+            eol.insert(0, "\r");
         }
         Line line = Classify(std::string(raw));
         line.eol = std::move(eol);
@@ -82,8 +81,13 @@ IniDocument::Line IniDocument::NewLine(std::string text) const
 
 void IniDocument::TerminateLastLine()
 {
-    if (!lines_.empty() && lines_.back().eol.empty())
-        lines_.back().eol = eol_;
+    if (lines_.empty())
+        return;
+    std::string& eol = lines_.back().eol;
+    if (eol.empty())
+        eol = eol_;
+    else if (eol == "\r")
+        eol = "\r\n";
 }
 
 size_t IniDocument::FindSection(std::string_view section) const

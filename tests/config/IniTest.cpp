@@ -102,6 +102,13 @@ TEST(IniDocument, UntouchedLinesKeepTheirBytes)
     doc.Set("A", "mixed", "3");
     EXPECT_EQ(doc.Text(), "[A]\nodd=1 \r\r\nmixed=3\r\n\x01\xff junk\n[B]\nk=v");
     EXPECT_EQ(IniDocument::Parse(doc.Text()).Get("A", "odd"), "1 \r");
+
+    // A file ending in a bare carriage return keeps it as the line's ending.
+    auto cr = IniDocument::Parse("[A]\nk=1 \r");
+    EXPECT_EQ(cr.Get("A", "k"), "1");
+    cr.Set("B", "j", "2");
+    EXPECT_EQ(cr.Text(), "[A]\nk=1 \r\n[B]\nj=2\n");
+    EXPECT_EQ(IniDocument::Parse(cr.Text()).Get("A", "k"), "1");
 }
 
 TEST(IniFile, MissingFileReadsDefaultsAndFirstWriteCreatesIt)
