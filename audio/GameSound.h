@@ -60,6 +60,9 @@ public:
     void PlayEffect(const std::string& tail);  // DonutSoundTail or OverSoundTail
 
 private:
+    void StopMusicBeforeStart();
+    void StartSelectedMusic(unsigned streamMode);
+
     SoundLibrary& library_;
     SoundSwitches& switches_;
     ErrorBox error_;

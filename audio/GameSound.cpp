@@ -1,0 +1,86 @@
+#include "audio/GameSound.h"
+
+#include <utility>
+
+#include "config/GameFolder.h"
+
+namespace zorbil {
+
+GameSound::GameSound(SoundLibrary& library, SoundSwitches& switches, ErrorBox error)
+    : library_(library), switches_(switches), error_(std::move(error))
+{
+}
+
+void GameSound::StopMusicBeforeStart()
+{
+    library_.StopSong(MusicModule);
+    library_.StreamStop(MusicStream);
+    library_.StreamStop(MenuStream);
+}
+
+void GameSound::PlayMenuMusic()
+{
+    try {
+        StopMusicBeforeStart();
+        if (switches_.MusicOn()) {
+            MenuStream = library_.StreamOpenFile(GamePath(MenuMusicTail), SoundLibrary::ModeLoopNormal, 512);
+            library_.StreamPlay(-1, MenuStream);
+        }
+    } catch (...) {
+        error_(SoundPlayErrorMessage);
+    }
+}
+
+// The music file is offered both as a module and as a stream: the library
+// refuses the kind that does not fit, so exactly one of the two sounds and
+// any supported format works under the "*.mus" name.
+void GameSound::StartSelectedMusic(unsigned streamMode)
+{
+    try {
+        StopMusicBeforeStart();
+        if (switches_.MusicOn()) {
+            const std::string path = switches_.SelectedMusic();
+            MusicModule = library_.LoadSong(path);
+            MusicStream = library_.StreamOpenFile(path, streamMode, 512);
+            library_.PlaySong(MusicModule);
+            library_.StreamPlay(-1, MusicStream);
+        }
+    } catch (...) {
+        error_(SoundPlayErrorMessage);
+    }
+}
+
+void GameSound::PlayGameMusic()
+{
+    StartSelectedMusic(SoundLibrary::Mode2D);
+}
+
+// A stream picked during a game loops, unlike the same one started with a
+// new game.
+void GameSound::SwitchGameMusic()
+{
+    StartSelectedMusic(SoundLibrary::ModeLoopNormal);
+}
+
+void GameSound::StopAllMusic()
+{
+    library_.StreamStop(MenuStream);
+    library_.StreamStop(MusicStream);
+    library_.StopSong(MusicModule);
+}
+
+// Every effect gets a fresh stream and the previous one is left to finish,
+// so effects overlap each other and the music.
+void GameSound::PlayEffect(const std::string& tail)
+{
+    try {
+        if (switches_.EffectsOn()) {
+            EffectStream = library_.StreamOpenFile(GamePath(tail), SoundLibrary::Mode2D, 512);
+            library_.StreamPlay(-1, EffectStream);
+        }
+    } catch (...) {
+        error_(tail == DonutSoundTail ? DonutSoundErrorMessage : SoundPlayErrorMessage);
+    }
+}
+
+}  // namespace zorbil
