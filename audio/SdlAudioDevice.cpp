@@ -1,0 +1,108 @@
+#include "audio/SdlAudioDevice.h"
+
+#include <SDL.h>
+#include <SDL_mixer.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+namespace zorbil {
+
+namespace {
+
+// Frames per mixing buffer: about 46 ms at the default 22050 Hz, short
+// enough for effects to follow the game, long enough not to underrun.
+constexpr int BufferFrames = 1024;
+
+// Without a General MIDI soundfont MIDI files play silently; Debian installs
+// its soundfonts here.
+constexpr const char* SoundFonts[] = {
+    "/usr/share/sounds/sf2/default-GM.sf2",
+    "/usr/share/sounds/sf2/TimGM6mb.sf2",
+    "/usr/share/sounds/sf3/default-GM.sf3",
+};
+
+void PointAtSoundFont()
+{
+    for (const char* font : SoundFonts) {
+        std::error_code ec;
+        if (std::filesystem::exists(font, ec)) {
+            Mix_SetSoundFonts(font);
+            return;
+        }
+    }
+}
+
+}  // namespace
+
+std::vector<std::string> SdlDriversForOutput(int outputType)
+{
+    switch (outputType) {
+    case 0: return {};                             // no sound
+    case 1: return {"alsa"};                       // Windows Multimedia: the plain system device
+    case 3: return {"pipewire", "pulseaudio"};     // A3D
+    case 4: return {"dsp", "alsa"};                // Open Sound System
+    case 5: return {"pulseaudio", "pipewire"};     // Enlightenment Sound Daemon: a sound server
+    default: return {""};                          // DirectSound and unknown types: SDL decides
+    }
+}
+
+SdlAudioDevice::~SdlAudioDevice()
+{
+    Close();
+}
+
+bool SdlAudioDevice::Open(int outputType, int device, int mixRate, int channels)
+{
+    Close();
+    if (mixRate <= 0)
+        return false;
+    std::vector<std::string> drivers = SdlDriversForOutput(outputType);
+    if (drivers.empty())
+        return false;
+    if (std::getenv("SDL_AUDIODRIVER"))
+        drivers = {""};  // SDL reads the variable itself
+    Mix_Init(MIX_INIT_MOD | MIX_INIT_MID | MIX_INIT_OGG | MIX_INIT_MP3 | MIX_INIT_FLAC | MIX_INIT_OPUS);
+    for (const std::string& driver : drivers) {
+        if (OpenWith(driver, device, mixRate)) {
+            open_ = true;
+            break;
+        }
+    }
+    if (!open_) {
+        Mix_Quit();
+        return false;
+    }
+    PointAtSoundFont();
+    Mix_AllocateChannels(channels > 0 ? channels : 1);
+    return true;
+}
+
+bool SdlAudioDevice::OpenWith(const std::string& driver, int device, int mixRate)
+{
+    if (driver.empty())
+        SDL_ResetHint(SDL_HINT_AUDIODRIVER);
+    else
+        SDL_SetHint(SDL_HINT_AUDIODRIVER, driver.c_str());
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
+        return false;
+    const char* name = device > 0 ? SDL_GetAudioDeviceName(device - 1, 0) : nullptr;
+    // SDL converts to whatever the hardware wants, so the mixer always works
+    // at the chosen rate in stereo 16-bit.
+    if (Mix_OpenAudioDevice(mixRate, AUDIO_S16SYS, 2, BufferFrames, name, 0) == 0)
+        return true;
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    return false;
+}
+
+void SdlAudioDevice::Close()
+{
+    if (!open_)
+        return;
+    Mix_CloseAudio();
+    Mix_Quit();
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    open_ = false;
+}
+
+}  // namespace zorbil

@@ -1,0 +1,91 @@
+// SDL's disk audio driver as a test's sound card: everything the mixer
+// mixes (stereo, signed 16-bit) lands in a file the test reads back.
+#pragma once
+
+#include <chrono>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace zorbil::test {
+
+inline constexpr int TestRate = 22050;
+
+class DiskAudio {
+public:
+    // Sets the environment before the device opens. The driver sleeps
+    // `delayMs` per 1024-frame buffer of 46 ms: 2 ms mixes about ten times
+    // faster than real time.
+    explicit DiskAudio(std::string file, int delayMs = 2) : file_(std::move(file))
+    {
+        setenv("SDL_AUDIODRIVER", "disk", 1);
+        setenv("SDL_DISKAUDIOFILE", file_.c_str(), 1);
+        setenv("SDL_DISKAUDIODELAY", std::to_string(delayMs).c_str(), 1);
+    }
+
+    bool Exists() const { return std::filesystem::exists(file_); }
+
+    // Frames mixed so far, give or take the driver's write buffer.
+    long Frames() const
+    {
+        std::error_code ec;
+        const auto bytes = std::filesystem::file_size(file_, ec);
+        return ec ? 0 : static_cast<long>(bytes / 4);
+    }
+
+    // Waits until `frames` more frames than now have been mixed.
+    void Advance(double seconds) const
+    {
+        const long target = Frames() + static_cast<long>(seconds * TestRate);
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+        while (Frames() < target && std::chrono::steady_clock::now() < deadline)
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+
+    // The left channel of everything written (read once the device is closed).
+    std::vector<int16_t> Left() const
+    {
+        std::ifstream in(file_, std::ios::binary);
+        std::vector<int16_t> left;
+        int16_t frame[2];
+        while (in.read(reinterpret_cast<char*>(frame), sizeof frame))
+            left.push_back(frame[0]);
+        return left;
+    }
+
+private:
+    std::string file_;
+};
+
+// Level of a stretch of samples: its mean (a constant offset) and the
+// loudness of what moves around that mean.
+struct Level {
+    double mean = 0;
+    double rms = 0;
+};
+
+inline Level LevelOf(const std::vector<int16_t>& samples, long from, long count)
+{
+    Level level;
+    if (from < 0 || count <= 0 || from + count > static_cast<long>(samples.size()))
+        return level;
+    for (long i = from; i < from + count; ++i)
+        level.mean += samples[i];
+    level.mean /= count;
+    for (long i = from; i < from + count; ++i)
+        level.rms += (samples[i] - level.mean) * (samples[i] - level.mean);
+    level.rms = std::sqrt(level.rms / count);
+    return level;
+}
+
+inline long SecondsToFrames(double seconds)
+{
+    return static_cast<long>(seconds * TestRate);
+}
+
+}  // namespace zorbil::test

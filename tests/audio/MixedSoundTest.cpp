@@ -1,0 +1,277 @@
+// The sound operations through SDL2_mixer's real mixer, heard on the disk
+// audio driver.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "DiskAudio.h"
+#include "RecordingSoundLibrary.h"
+#include "WaveFile.h"
+#include "audio/SdlSoundLibrary.h"
+#include "config/GameFolder.h"
+#include "support/TempGameFolder.h"
+
+using namespace zorbil;
+using namespace zorbil::test;
+
+namespace {
+
+constexpr long Block = TestRate / 10;  // 100 ms: a whole number of tone periods
+// How far output may trail a call: the driver's write buffer and one mixing buffer.
+constexpr long Lag = 4096;
+constexpr double ToneRms = 6000 / 1.41421356;
+constexpr int16_t Offset = 3000;
+const double LongSound = SdlSoundLibrary::ShortSoundSeconds + 1;
+
+class MixedSoundTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        SetGameFolder(folder.str());
+        std::filesystem::create_directory(folder.path() / "Musiques");
+    }
+
+    // Drv 3 asks for OSS: the disk driver named in the environment wins.
+    void StartDevice(int sonAct = 1)
+    {
+        SetupSoundDevice(*library, switches, ShowError(), sonAct, 3, 11, TestRate, 16);
+        sound = std::make_unique<GameSound>(*library, switches, ShowError());
+    }
+
+    std::vector<int16_t> Finish()
+    {
+        sound.reset();
+        library.reset();
+        return disk.Left();
+    }
+
+    std::string Music(const std::string& name) const { return folder.file("/Musiques/" + name); }
+
+    ErrorBox ShowError()
+    {
+        return [this](const std::string& message) { errors.push_back(message); };
+    }
+
+    TempGameFolder folder;
+    DiskAudio disk{folder.file("/mixed.raw")};
+    std::unique_ptr<SdlSoundLibrary> library = std::make_unique<SdlSoundLibrary>();
+    FakeSwitches switches;
+    std::vector<std::string> errors;
+    std::unique_ptr<GameSound> sound;
+};
+
+// Blocks between two frames whose level fails the check.
+template <typename Check>
+int BadBlocks(const std::vector<int16_t>& left, long from, long to, Check check)
+{
+    int bad = 0;
+    for (long f = from; f + Block <= to; f += Block)
+        bad += check(LevelOf(left, f, Block)) ? 0 : 1;
+    return bad;
+}
+
+bool IsTone(Level level)
+{
+    return level.rms > 0.8 * ToneRms && level.rms < 1.2 * ToneRms;
+}
+
+bool IsSilent(Level level)
+{
+    return level.rms < 1 && std::abs(level.mean) < 1;
+}
+
+bool HasOffset(Level level, int effects)
+{
+    return std::abs(level.mean - effects * Offset) < 300;
+}
+
+}  // namespace
+
+TEST_F(MixedSoundTest, MenuMusicLoopsPastItsLength)
+{
+    // A short one plays from memory, a long one streams: both loop.
+    for (double seconds : {2.0, LongSound}) {
+        WriteTone(folder.file("/Data/Menu.dat"), seconds);
+        DiskAudio run{folder.file("/menu.raw")};
+        library = std::make_unique<SdlSoundLibrary>();
+        StartDevice();
+        const long start = run.Frames();
+        sound->PlayMenuMusic();
+        run.Advance(1.5 * seconds + 0.5);
+        sound.reset();
+        library.reset();
+        const auto left = run.Left();
+        ASSERT_GT(left.size(), start + SecondsToFrames(1.5 * seconds));
+        EXPECT_EQ(BadBlocks(left, start + Lag, start + SecondsToFrames(1.5 * seconds), IsTone), 0) << seconds << " s";
+    }
+    EXPECT_TRUE(errors.empty());
+}
+
+TEST_F(MixedSoundTest, GameMusicPlaysOnceAtAGameStartAndLoopsWhenSwitchedIn)
+{
+    for (double seconds : {2.0, LongSound}) {
+        switches.selected = Music("tone" + std::to_string(int(seconds)) + ".mus");
+        WriteTone(switches.selected, seconds);
+        DiskAudio run{folder.file("/game.raw")};
+        library = std::make_unique<SdlSoundLibrary>();
+        StartDevice();
+        const long started = run.Frames();
+        sound->PlayGameMusic();
+        run.Advance(seconds + 1);
+        const long switched = run.Frames();
+        sound->SwitchGameMusic();
+        run.Advance(1.5 * seconds + 0.5);
+        sound.reset();
+        library.reset();
+        const auto left = run.Left();
+        const long length = SecondsToFrames(seconds);
+        EXPECT_EQ(BadBlocks(left, started + Lag, started + length - Lag, IsTone), 0) << seconds << " s";
+        EXPECT_EQ(BadBlocks(left, started + length + Lag, switched, IsSilent), 0) << seconds << " s";
+        EXPECT_EQ(BadBlocks(left, switched + Lag, switched + length * 3 / 2, IsTone), 0) << seconds << " s";
+    }
+}
+
+TEST_F(MixedSoundTest, EffectsOverlapEachOtherAndTheMusic)
+{
+    switches.selected = Music("tone.mus");
+    WriteTone(switches.selected, LongSound);
+    WriteOffset(folder.file("/Data/Donut.dat"), 1.0, Offset);
+    WriteOffset(folder.file("/Data/Over.dat"), 1.0, Offset);
+    StartDevice();
+    sound->PlayGameMusic();
+    disk.Advance(0.3);
+    const long donuts = disk.Frames();
+    sound->PlayEffect(DonutSoundTail);
+    sound->PlayEffect(DonutSoundTail);
+    disk.Advance(1.5);
+    const long over = disk.Frames();
+    sound->PlayEffect(OverSoundTail);
+    disk.Advance(1.5);
+    const long after = disk.Frames();
+    disk.Advance(0.5);
+    const auto left = Finish();
+
+    const long effect = SecondsToFrames(1.0);
+    EXPECT_EQ(BadBlocks(left, donuts + Lag, donuts + effect - Lag,
+                        [](Level l) { return IsTone(l) && HasOffset(l, 2); }),
+              0);
+    EXPECT_EQ(BadBlocks(left, over + Lag, over + effect - Lag, [](Level l) { return IsTone(l) && HasOffset(l, 1); }),
+              0);
+    EXPECT_EQ(BadBlocks(left, after, after + SecondsToFrames(0.4), [](Level l) { return IsTone(l) && HasOffset(l, 0); }),
+              0);
+    EXPECT_TRUE(errors.empty());
+}
+
+TEST_F(MixedSoundTest, StopAllMusicSilencesMenuAndGameMusic)
+{
+    WriteTone(folder.file("/Data/Menu.dat"), LongSound);
+    switches.selected = Music("loop.mus");
+    WriteTone(switches.selected, 2.0);
+    StartDevice();
+    sound->PlayMenuMusic();
+    disk.Advance(0.5);
+    sound->StopAllMusic();
+    const long menuStopped = disk.Frames();
+    disk.Advance(0.5);
+    const long game = disk.Frames();
+    sound->SwitchGameMusic();
+    disk.Advance(0.5);
+    sound->StopAllMusic();
+    const long gameStopped = disk.Frames();
+    disk.Advance(0.5);
+    const long end = disk.Frames();
+    const auto left = Finish();
+
+    EXPECT_EQ(BadBlocks(left, menuStopped + Lag, game, IsSilent), 0);
+    EXPECT_EQ(BadBlocks(left, game + Lag, game + SecondsToFrames(0.4), IsTone), 0);
+    EXPECT_EQ(BadBlocks(left, gameStopped + Lag, end, IsSilent), 0);
+}
+
+TEST_F(MixedSoundTest, SoundOffWritesNothingButSilence)
+{
+    WriteTone(folder.file("/Data/Menu.dat"), 2.0);
+    WriteOffset(folder.file("/Data/Donut.dat"), 1.0, Offset);
+    switches.selected = folder.file("/Data/Menu.dat");
+    StartDevice(0);
+    sound->PlayMenuMusic();
+    sound->PlayGameMusic();
+    sound->PlayEffect(DonutSoundTail);
+    EXPECT_TRUE(switches.greyed);
+    EXPECT_FALSE(switches.music);
+    EXPECT_FALSE(switches.effects);
+    // The library itself refuses to open anything without a device.
+    EXPECT_EQ(library->StreamOpenFile(folder.file("/Data/Menu.dat"), SoundLibrary::ModeLoopNormal, 512), 0u);
+    const auto left = Finish();
+    EXPECT_EQ(BadBlocks(left, 0, static_cast<long>(left.size()), IsSilent), 0);
+    EXPECT_TRUE(errors.empty());
+}
+
+TEST_F(MixedSoundTest, UnplayableFilesGiveSilence)
+{
+    std::mt19937 random(7);
+    auto junk = [&random](std::size_t size) {
+        std::string bytes(size, '\0');
+        for (char& c : bytes)
+            c = static_cast<char>(random());
+        return bytes;
+    };
+    folder.write("/Musiques/corrupt.mus", "Extended Module: " + junk(4000));
+    folder.write("/Musiques/random.mid", junk(4000));
+    folder.write("/Musiques/random.mid.mus", "MThd" + junk(4000));
+    folder.write("/Musiques/bad.ogg.mus", "OggS" + junk(4000));
+    folder.write("/Musiques/short.wav.mus", std::string("RIFF\x24\0\0\0WAVEfmt ", 16));
+    folder.write("/Musiques/empty.mus", "");
+    folder.write("/Data/Donut.dat", "OggS" + junk(500));
+    StartDevice();
+    const long start = disk.Frames();
+    for (const char* name : {"corrupt.mus", "random.mid", "random.mid.mus", "bad.ogg.mus", "short.wav.mus",
+                             "empty.mus", "missing.mus"}) {
+        switches.selected = Music(name);
+        sound->PlayGameMusic();
+        sound->SwitchGameMusic();
+    }
+    switches.selected = "";
+    sound->PlayGameMusic();
+    sound->PlayEffect(DonutSoundTail);
+    sound->PlayEffect(OverSoundTail);  // no such file
+    disk.Advance(0.5);
+    sound->StopAllMusic();
+    EXPECT_EQ(library->HeldSounds(), 0u);
+    const long end = disk.Frames();
+    const auto left = Finish();
+    EXPECT_EQ(BadBlocks(left, start, end, IsSilent), 0);
+    EXPECT_TRUE(errors.empty());
+}
+
+TEST_F(MixedSoundTest, FinishedAndReplacedSoundsAreReleased)
+{
+    WriteTone(folder.file("/Data/Menu.dat"), LongSound);
+    WriteOffset(folder.file("/Data/Donut.dat"), 0.05, Offset);
+    switches.selected = Music("tone.mus");
+    WriteTone(switches.selected, LongSound);
+    StartDevice();
+    for (int i = 0; i < 5; ++i)
+        sound->PlayMenuMusic();
+    EXPECT_EQ(library->HeldSounds(), 1u);
+    for (int i = 0; i < 30; ++i) {
+        sound->PlayEffect(DonutSoundTail);
+        disk.Advance(0.02);
+    }
+    disk.Advance(0.2);
+    sound->PlayGameMusic();
+    EXPECT_EQ(library->HeldSounds(), 1u);
+
+    // A stop on a handle that was replaced leaves the music now playing alone.
+    const auto old = library->StreamOpenFile(folder.file("/Data/Menu.dat"), SoundLibrary::ModeLoopNormal, 512);
+    library->StreamStop(old);
+    library->StreamPlay(-1, old);
+    library->StreamStop(old);
+    const long stale = disk.Frames();
+    disk.Advance(0.5);
+    const auto left = Finish();
+    EXPECT_EQ(BadBlocks(left, stale, stale + SecondsToFrames(0.4), IsTone), 0);
+}
