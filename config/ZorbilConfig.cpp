@@ -1,0 +1,388 @@
+#include "config/ZorbilConfig.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <algorithm>
+
+#include "audio/GameSound.h"
+#include "config/GameFolder.h"
+#include "config/LargeFonts.h"
+#include "config/MessageBoxes.h"
+#include "config/SelectionRule.h"
+#include "config/SpinButton.h"
+
+namespace zorbil {
+
+namespace {
+
+constexpr std::array<int32_t, 6> MixRates = {8000, 11025, 16000, 22050, 32000, 44100};
+
+template <typename T>
+T* Place(QWidget* parent, int left, int top, int width, int height, const QString& text = {})
+{
+    auto* widget = new T(parent);
+    if constexpr (std::is_base_of_v<QAbstractButton, T> || std::is_same_v<T, QLabel>)
+        widget->setText(text);
+    widget->setGeometry(left, top, width, height);
+    return widget;
+}
+
+// A label takes the size of its caption, like an auto-sized label.
+QLabel* PlaceLabel(QWidget* parent, int left, int top, const QString& text)
+{
+    auto* label = new QLabel(text, parent);
+    label->move(left, top);
+    label->adjustSize();
+    return label;
+}
+
+QFrame* PlaceFrame(QWidget* parent, int left, int top, int width, int height, QFrame::Shape shape,
+                   QFrame::Shadow shadow)
+{
+    auto* frame = Place<QFrame>(parent, left, top, width, height);
+    frame->setFrameShape(shape);
+    frame->setFrameShadow(shadow);
+    return frame;
+}
+
+// A separator line lies along the bottom of its area.
+QFrame* PlaceBottomLine(QWidget* parent, int left, int top, int width, int height)
+{
+    return PlaceFrame(parent, left, top + height - 2, width, 2, QFrame::HLine, QFrame::Raised);
+}
+
+QButtonGroup* MakeGroup(QWidget* owner, std::initializer_list<QRadioButton*> buttons)
+{
+    auto* group = new QButtonGroup(owner);
+    for (QRadioButton* button : buttons)
+        group->addButton(button);
+    return group;
+}
+
+void Emphasise(QWidget* widget, bool bold)
+{
+    QFont font = widget->font();
+    font.setBold(bold);
+    font.setUnderline(true);
+    widget->setFont(font);
+}
+
+}  // namespace
+
+TConfigForm::TConfigForm(SoundLibrary& library, QWidget* parent) : QWidget(parent), library_(library)
+{
+    setWindowTitle("Zorbil - Configuration");
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setFixedSize(450, 450);
+    // The layout is laid out in pixels for an 11-pixel sans-serif font.
+    QFont font("Liberation Sans");
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(11);
+    setFont(font);
+    setAutoFillBackground(true);
+
+    CreateControls();
+    SetTabOrder();
+    ConnectHandlers();
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->geometry().center() - rect().center());
+
+    FormCreate();
+}
+
+void TConfigForm::CreateControls()
+{
+    ImageZorbil = Place<QLabel>(this, 8, 8, 433, 65);
+    BevelHaut = PlaceFrame(this, 8, 8, 435, 65, QFrame::Box, QFrame::Sunken);
+    SeparateurHaut = PlaceBottomLine(this, 8, 80, 433, 9);
+    BevelSon = PlaceFrame(this, 8, 104, 433, 241, QFrame::Panel, QFrame::Raised);
+    Bevel1 = PlaceFrame(this, 23, 120, 402, 33, QFrame::Panel, QFrame::Raised);
+
+    CheckBoxSon = Place<QCheckBox>(this, 32, 128, 49, 17, "Son");
+    Emphasise(CheckBoxSon, true);
+    LabelFrq = PlaceLabel(this, 96, 128, "Fréq.");
+    LabelMixRate = PlaceLabel(this, 128, 128, "22050 Hz");
+    SpinButtonMixRate = Place<SpinButton>(this, 184, 128, 17, 17);
+    LabelQuality = PlaceLabel(this, 216, 128, "Qualité");
+    LabelQual = PlaceLabel(this, 256, 128, "16 bits");
+    SpinButtonQual = Place<SpinButton>(this, 296, 128, 20, 17);
+    CBoxInter = Place<QCheckBox>(this, 336, 128, 81, 17, "&Interpolation");
+    CBoxInter->setChecked(true);
+
+    PanelDrv = PlaceFrame(this, 24, 168, 241, 161, QFrame::Panel, QFrame::Raised);
+    LabelDrvSon = PlaceLabel(PanelDrv, 88, 8, "Driver / Pilote :");
+    Emphasise(LabelDrvSon, false);
+    RBWMM = Place<QRadioButton>(PanelDrv, 8, 40, 121, 17, "&Windows Multimedia");
+    RBDS = Place<QRadioButton>(PanelDrv, 8, 64, 225, 17, "&Microsoft DirectSound (Supporte EAX 1/2)");
+    RBOSS = Place<QRadioButton>(PanelDrv, 8, 88, 177, 17, "Op&en Sound System (Linux/Unix)");
+    RBESD = Place<QRadioButton>(PanelDrv, 8, 112, 217, 17, "Enli&ghtment Sound Daemon (Linux/Unix)");
+    RBA3D = Place<QRadioButton>(PanelDrv, 8, 136, 217, 17, "&A3D - Version 3.0 (Supporte Géométrie)");
+    GroupDrv = MakeGroup(this, {RBWMM, RBDS, RBOSS, RBESD, RBA3D});
+    RBDS->setChecked(true);
+
+    PanelMixer = PlaceFrame(this, 272, 168, 153, 161, QFrame::Panel, QFrame::Raised);
+    LabelMixSon = PlaceLabel(PanelMixer, 56, 8, "Mixeur :");
+    Emphasise(LabelMixSon, false);
+    RBMAuto = Place<QRadioButton>(PanelMixer, 8, 40, 137, 17, "Au&to-Détection");
+    RBMPMMX = Place<QRadioButton>(PanelMixer, 8, 64, 137, 17, "Pentium (MM&X)");
+    RBMPNoMMX = Place<QRadioButton>(PanelMixer, 8, 88, 129, 17, "Pentium &(Non MMX)");
+    RBMPII = Place<QRadioButton>(PanelMixer, 8, 112, 137, 17, "Pentium P&ro / PII / PIII");
+    RBFPU = Place<QRadioButton>(PanelMixer, 8, 136, 113, 17, "FPU I&nterpolé");
+    GroupMixer = MakeGroup(this, {RBMAuto, RBMPMMX, RBMPNoMMX, RBMPII, RBFPU});
+    RBMAuto->setChecked(true);
+
+    BevelAff = PlaceFrame(this, 8, 352, 433, 33, QFrame::Panel, QFrame::Raised);
+    LabelAffichage = PlaceLabel(this, 16, 360, "Affichage");
+    Emphasise(LabelAffichage, true);
+    LabelAffichage->adjustSize();
+    RBtnFull = Place<QRadioButton>(this, 144, 360, 113, 17, "&Plein Ecran");
+    RBtnWin = Place<QRadioButton>(this, 320, 360, 113, 17, "&Fenêtré");
+    GroupAff = MakeGroup(this, {RBtnFull, RBtnWin});
+    RBtnFull->setChecked(true);
+    Separateur = PlaceBottomLine(this, 8, 392, 433, 9);
+
+    BtnOK = Place<QPushButton>(this, 8, 416, 75, 25, "&OK");
+    Image2 = Place<QLabel>(this, 136, 408, 70, 30);
+    BevelBasG = PlaceFrame(this, 135, 407, 72, 32, QFrame::Box, QFrame::Sunken);
+    Image3 = Place<QLabel>(this, 232, 408, 85, 30);
+    BevelBasD = PlaceFrame(this, 231, 407, 87, 32, QFrame::Box, QFrame::Sunken);
+    BtnQuitter = Place<QPushButton>(this, 368, 416, 75, 25, "&Quitter");
+
+    // No button answers Enter or Escape by itself.
+    for (QPushButton* button : {BtnOK, BtnQuitter}) {
+        button->setAutoDefault(false);
+        button->setDefault(false);
+    }
+    // The frames are drawn over the pictures and controls they surround;
+    // keep them underneath so they never take a click.
+    for (QFrame* frame : {BevelHaut, BevelSon, Bevel1, BevelAff, BevelBasG, BevelBasD})
+        frame->lower();
+}
+
+void TConfigForm::SetTabOrder()
+{
+    const QWidget* order[] = {RBtnWin, RBtnFull, BtnOK,     BtnQuitter, RBWMM,    RBDS,
+                              RBOSS,   RBESD,    RBA3D,     RBMAuto,    RBMPMMX,  RBMPII,
+                              RBMPNoMMX, RBFPU,  CBoxInter, SpinButtonMixRate, SpinButtonQual, CheckBoxSon};
+    for (size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(const_cast<QWidget*>(order[i - 1]), const_cast<QWidget*>(order[i]));
+}
+
+void TConfigForm::ConnectHandlers()
+{
+    OnChanged(CheckBoxSon, [this] { CheckBoxSonClick(); });
+    OnChanged(CBoxInter, [this] { CBoxInterClick(); });
+    connect(SpinButtonMixRate, &SpinButton::UpClick, this, &TConfigForm::SpinButtonMixRateUpClick);
+    connect(SpinButtonMixRate, &SpinButton::DownClick, this, &TConfigForm::SpinButtonMixRateDownClick);
+    connect(SpinButtonQual, &SpinButton::UpClick, this, &TConfigForm::SpinButtonQualUpClick);
+    connect(SpinButtonQual, &SpinButton::DownClick, this, &TConfigForm::SpinButtonQualDownClick);
+
+    OnSelected(RBtnFull, [this] { Config.Aff = 1; });
+    OnSelected(RBtnWin, [this] { Config.Aff = 2; });
+
+    const std::array drivers = {RBWMM, RBDS, RBOSS, RBESD, RBA3D};
+    for (size_t i = 0; i < drivers.size(); ++i)
+        OnSelected(drivers[i], [this, code = int32_t(i + 1)] { Config.Drv = code; });
+
+    OnSelected(RBMAuto, [this] { RBMixerClick(10); });
+    OnSelected(RBMPMMX, [this] { RBMixerClick(20); });
+    OnSelected(RBMPII, [this] { RBMixerClick(40); });
+    OnSelected(RBMPNoMMX, [this] { RBFixedMixerClick(3); });
+    OnSelected(RBFPU, [this] { RBFixedMixerClick(5); });
+
+    connect(BtnOK, &QPushButton::clicked, this, &TConfigForm::BtnOKClick);
+    connect(BtnQuitter, &QPushButton::clicked, this, &TConfigForm::BtnQuitterClick);
+}
+
+std::array<QWidget*, 19> TConfigForm::SoundControls() const
+{
+    return {LabelFrq, LabelMixRate, LabelQuality, LabelQual, SpinButtonQual, SpinButtonMixRate, CBoxInter,
+            LabelDrvSon, LabelMixSon, RBWMM, RBDS, RBOSS, RBESD, RBA3D, RBMAuto, RBMPMMX, RBMPNoMMX, RBMPII,
+            RBFPU};
+}
+
+void TConfigForm::FormCreate()
+{
+    if (LargeFontsScreen() && !AskQuestion(this, LargeFontsQuestion))
+        quitRequested_ = true;
+
+    CaptureGameFolder();
+    CheckBoxSon->setChecked(true);
+
+    if (!ReadStartupConfig(GamePath(ConfigFileTail), Config))
+        ShowErrorBox(this, ConfigReadErrorMessage);
+
+    ShowMixRate();
+    ShowQuality();
+    CBoxInter->setChecked(Config.Interp == 1);
+    CheckBoxSon->setChecked(Config.SonAct == 1);
+    (Config.Aff == 2 ? RBtnWin : RBtnFull)->setChecked(true);
+
+    const std::array drivers = {RBWMM, RBDS, RBOSS, RBESD, RBA3D};
+    if (Config.Drv >= 1 && Config.Drv <= 5)
+        drivers[Config.Drv - 1]->setChecked(true);
+
+    switch (Config.Mixer) {
+    case 11:
+    case 12:
+        GroupMixer = MakeGroup(this, {RBMAuto, RBMPMMX, RBMPNoMMX, RBMPII, RBFPU});
+    RBMAuto->setChecked(true);
+        break;
+    case 21:
+    case 22:
+        RBMPMMX->setChecked(true);
+        break;
+    case 3:
+        RBMPNoMMX->setChecked(true);
+        break;
+    case 41:
+    case 42:
+        RBMPII->setChecked(true);
+        break;
+    case 5:
+        RBFPU->setChecked(true);
+        break;
+    default:
+        // The fallback code 2 keeps the designed Auto selection and is
+        // written back unchanged until the player picks a mixer.
+        break;
+    }
+
+    // Selecting a mixer may have enabled the Interpolation box again.
+    if (Config.SonAct == 0)
+        SoundOff();
+}
+
+void TConfigForm::CheckBoxSonClick()
+{
+    if (CheckBoxSon->isChecked()) {
+        Config.SonAct = 1;
+        SetSoundControlsEnabled(true);
+    } else {
+        SoundOff();
+    }
+}
+
+void TConfigForm::SoundOff()
+{
+    Config.SonAct = 0;
+    SetSoundControlsEnabled(false);
+}
+
+void TConfigForm::SetSoundControlsEnabled(bool enabled)
+{
+    for (QWidget* control : SoundControls())
+        control->setEnabled(enabled);
+}
+
+void TConfigForm::CBoxInterClick()
+{
+    // The mixer code takes the new setting only when a mixer is chosen again.
+    Config.Interp = CBoxInter->isChecked() ? 1 : 0;
+}
+
+void TConfigForm::ShowMixRate()
+{
+    LabelMixRate->setText(QString("%1 Hz").arg(Config.MixRate));
+    LabelMixRate->adjustSize();
+}
+
+void TConfigForm::ShowQuality()
+{
+    LabelQual->setText(QString("%1 bits").arg(Config.Quality));
+    LabelQual->adjustSize();
+}
+
+void TConfigForm::SpinButtonMixRateUpClick()
+{
+    const auto next = std::upper_bound(MixRates.begin(), MixRates.end(), Config.MixRate);
+    if (next != MixRates.end())
+        Config.MixRate = *next;
+    ShowMixRate();
+}
+
+void TConfigForm::SpinButtonMixRateDownClick()
+{
+    const auto at = std::lower_bound(MixRates.begin(), MixRates.end(), Config.MixRate);
+    if (at != MixRates.begin())
+        Config.MixRate = *std::prev(at);
+    ShowMixRate();
+}
+
+void TConfigForm::SpinButtonQualUpClick()
+{
+    Config.Quality = 16;
+    ShowQuality();
+}
+
+void TConfigForm::SpinButtonQualDownClick()
+{
+    Config.Quality = 8;
+    ShowQuality();
+}
+
+void TConfigForm::RBMixerClick(int baseCode)
+{
+    CBoxInter->setEnabled(true);
+    Config.Mixer = baseCode + (Config.Interp == 1 ? 2 : 1);
+}
+
+void TConfigForm::RBFixedMixerClick(int code)
+{
+    CBoxInter->setEnabled(false);
+    Config.Mixer = code;
+}
+
+void TConfigForm::SetGameWindow(QWidget* window, SoundSwitches& switches)
+{
+    gameWindow_ = window;
+    switches_ = &switches;
+}
+
+void TConfigForm::SetGameWindowBorder()
+{
+    if (Config.Aff == 2) {
+        gameWindow_->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                                    Qt::WindowCloseButtonHint);
+        gameWindow_->setWindowTitle("Zorbil");
+    } else {
+        gameWindow_->setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    }
+    // Neither mode changes the screen's mode: both cover the work area.
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        gameWindow_->setGeometry(screen->availableGeometry());
+}
+
+void TConfigForm::BtnOKClick()
+{
+    SetGameWindowBorder();
+    const ErrorBox error = [this](const std::string& message) { ShowErrorBox(this, message); };
+    SetupSoundDevice(library_, *switches_, error, Config.SonAct, Config.Drv, Config.Mixer, Config.MixRate,
+                     Config.Quality);
+    if (!SaveStartupConfig(GamePath(ConfigFileTail), Config))
+        ShowErrorBox(this, SaveErrorMessage);
+    gameWindow_->show();
+    hide();
+}
+
+void TConfigForm::BtnQuitterClick()
+{
+    close();
+}
+
+void TConfigForm::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    emit Closed();
+}
+
+}  // namespace zorbil
