@@ -30,6 +30,10 @@ T* Place(QWidget* parent, int left, int top, int width, int height, const QStrin
     if constexpr (std::is_base_of_v<QAbstractButton, T> || std::is_same_v<T, QLabel>)
         widget->setText(text);
     widget->setGeometry(left, top, width, height);
+    // The layout was drawn for a narrower font: a caption that needs more
+    // room takes it, as far as its container allows.
+    if constexpr (std::is_same_v<T, QCheckBox> || std::is_same_v<T, QRadioButton>)
+        widget->resize(std::max(width, std::min(widget->sizeHint().width(), parent->width() - left)), height);
     return widget;
 }
 

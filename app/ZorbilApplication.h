@@ -1,0 +1,22 @@
+// The application object. Its notify() is the general error handler: an
+// error that escapes an event handler is shown in a box titled with the
+// application's title, and the program goes on with its next event.
+#pragma once
+
+#include <QApplication>
+
+namespace zorbil {
+
+inline constexpr const char* ApplicationTitle = "Zorbil - Version 1.0";
+
+class ZorbilApplication : public QApplication {
+public:
+    ZorbilApplication(int& argc, char** argv);
+
+    bool notify(QObject* receiver, QEvent* event) override;
+
+private:
+    void ShowException(const QString& text);
+};
+
+}  // namespace zorbil
