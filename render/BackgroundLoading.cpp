@@ -1,0 +1,32 @@
+// The answer to the reload signal: the selected picture becomes the
+// background texture of the current context.
+#include <exception>
+#include <filesystem>
+
+#include "config/GameFolder.h"
+#include "render/GLThread.h"
+#include "render/mwTex.h"
+#include "render/mwUtil.h"
+
+namespace zorbil {
+
+void TWRenderer::LoadBackground()
+{
+    std::error_code ignored;
+    try {
+        // The options screen's lists may have moved the current directory.
+        std::filesystem::current_path(GameFolder());
+        Texture = mwLoadPCX(selectedTexture_());
+        BindTexture(Texture);
+        MoveFileNoReplace(GamePath("/log.txt"), GamePath("/Data/Log.txt"));
+        std::filesystem::remove(signalPath_, ignored);
+    } catch (const std::exception&) {
+        // Reported once: the signal goes too when it can, and the failure is
+        // remembered until the next SetupScene when it cannot.
+        backgroundFailed_ = true;
+        std::filesystem::remove(signalPath_, ignored);
+        errorBox_(BackgroundErrorMessage);
+    }
+}
+
+}  // namespace zorbil

@@ -1,0 +1,72 @@
+#include "render/CgWindow.h"
+
+#include <GL/gl.h>
+
+#include <QOpenGLContext>
+#include <QResizeEvent>
+#include <QWindow>
+
+#include "render/CgSurface.h"
+
+namespace zorbil {
+
+TCGForm::TCGForm(QWidget* parent) : QWidget(parent), surface_(new CgSurface(this))
+{
+    surface_->setGeometry(rect());
+}
+
+TCGForm::~TCGForm()
+{
+    ReleaseContext();
+}
+
+void TCGForm::CreateContext()
+{
+    lastFormat_ = RequestPixelFormat();
+    dc_ = surface_->OpenGLWindow(SurfaceFormatFor(lastFormat_));
+    auto* context = new QOpenGLContext;
+    context->setFormat(dc_->format());
+    if (!context->create()) {
+        delete context;
+        return;
+    }
+    rc_ = context;
+    MakeCurrent();
+    // GL's default viewport is the drawable's size at the first make-current,
+    // but Qt first makes a new context current on a small probe surface of
+    // its own: give the context the client area it would have had.
+    const qreal ratio = dc_->devicePixelRatio();
+    glViewport(0, 0, GLsizei(surface_->width() * ratio), GLsizei(surface_->height() * ratio));
+}
+
+void TCGForm::MakeCurrent()
+{
+    if (dc_ && rc_)
+        rc_->makeCurrent(dc_);
+}
+
+void TCGForm::SwapFrame()
+{
+    if (!dc_ || !rc_)
+        return;
+    rc_->swapBuffers(dc_);
+    emit frameSwapped();
+}
+
+void TCGForm::ReleaseContext()
+{
+    if (rc_) {
+        rc_->doneCurrent();
+        delete rc_;
+    }
+    rc_ = nullptr;
+    dc_ = nullptr;
+}
+
+void TCGForm::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    surface_->setGeometry(rect());
+}
+
+}  // namespace zorbil

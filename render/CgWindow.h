@@ -1,0 +1,67 @@
+// TCGForm: a top-level window whose whole client area is an OpenGL surface.
+// It only binds OpenGL to the window; it draws nothing itself. All calls
+// come from the user-interface thread.
+//
+// Panels over the surface (how the game window adds its screens):
+// - make each panel a direct child of the TCGForm-derived window, a sibling
+//   of Surface(), created after the TCGForm constructor has run;
+// - make it opaque (setAutoFillBackground(true), or a style sheet with a
+//   background, or its own paintEvent filling its rectangle): the surface is
+//   a native window and nothing blends with it;
+// - show it with show(), setEnabled(true), raise(). Qt turns siblings of a
+//   native widget into native windows; raise() puts the panel's window above
+//   the surface's.
+// - A derived class that overrides resizeEvent calls TCGForm::resizeEvent,
+//   which keeps the surface over the whole client area. Do not give the
+//   window a layout that would manage the surface.
+#pragma once
+
+#include <QWidget>
+
+#include "render/PixelFormat.h"
+
+class QOpenGLContext;
+class QWindow;
+
+namespace zorbil {
+
+class CgSurface;
+
+class TCGForm : public QWidget {
+    Q_OBJECT
+public:
+    explicit TCGForm(QWidget* parent = nullptr);
+    ~TCGForm() override;
+
+    // A new context on the surface (pixel format from UseDoubleBuffer and
+    // UseColorIndex, which are then reset), made current.
+    void CreateContext();
+    // Binds the context to the surface; nothing when there is none.
+    void MakeCurrent();
+    // Presents the finished frame.
+    void SwapFrame();
+    // Unbinds and deletes the context with everything in it (display lists,
+    // textures). Harmless without a context.
+    void ReleaseContext();
+
+    QWindow* DC() const { return dc_; }
+    QOpenGLContext* RC() const { return rc_; }
+    CgSurface* Surface() const { return surface_; }
+    // The request behind the current surface's last CreateContext.
+    const PixelFormatRequest& LastPixelFormat() const { return lastFormat_; }
+
+signals:
+    // After every SwapFrame that presented a frame.
+    void frameSwapped();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    CgSurface* surface_;
+    QWindow* dc_ = nullptr;
+    QOpenGLContext* rc_ = nullptr;
+    PixelFormatRequest lastFormat_;
+};
+
+}  // namespace zorbil

@@ -1,0 +1,11 @@
+// Bitmap glyphs of the score text: character code c is display list c
+// (1..255), drawn by Qt and compiled with glBitmap. Needs a current context;
+// call it right after the context is made, before anything generates list
+// names, or generated names would collide with 1..255.
+#pragma once
+
+namespace zorbil {
+
+void BuildFontLists();
+
+}  // namespace zorbil

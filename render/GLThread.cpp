@@ -1,0 +1,125 @@
+#include "render/GLThread.h"
+
+#include <GL/glu.h>
+
+#include <QCoreApplication>
+#include <numbers>
+
+#include "config/GameFolder.h"
+#include "render/CgWindow.h"
+#include "render/FontLists.h"
+
+namespace zorbil {
+
+TWRenderer::TWRenderer(TCGForm& window, std::function<std::string()> selectedTexture, ErrorBox errorBox)
+    : window_(window), selectedTexture_(std::move(selectedTexture)), errorBox_(std::move(errorBox))
+{
+    SegmentColors.fill(MakeColor(256, 256, 256, 256));
+    ShadowMatrix = IdentityMatrix();
+    ShadowMatrix[10] = 0;
+}
+
+TWRenderer::~TWRenderer()
+{
+    {
+        QMutexLocker lock(&gateMutex_);
+        terminated_ = true;
+        gate_.wakeAll();
+    }
+    // The thread may be blocked in a frame request queued to this (the
+    // user-interface) thread: deliver it, it returns at once, and the loop
+    // then sees the flag. A plain wait() would deadlock here.
+    while (!wait(2))
+        QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
+    // The window's own destructor releases its context; the quadric is plain
+    // memory and must not leak when play was never stopped.
+    SceneLights = {};
+    if (SphereQuadric)
+        gluDeleteQuadric(SphereQuadric);
+}
+
+void TWRenderer::SetupScene()
+{
+    if (sceneReady_)
+        FreeScene();
+
+    window_.CreateContext();
+    BuildFontLists();
+    glEnable(GL_DEPTH_TEST);
+    glColorMaterial(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE);
+    glEnable(GL_COLOR_MATERIAL);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glEnable(GL_BLEND);
+    glEnable(GL_CULL_FACE);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(-8, 7, -6, 5, -4, 4);
+    glMatrixMode(GL_MODELVIEW);
+    SphereQuadric = gluNewQuadric();
+
+    // Four white lights at distance 8 around the view's centre, slightly
+    // behind the field, a quarter turn apart.
+    for (int i = 1; i <= 4; ++i) {
+        TCGLight& light = SceneLights[size_t(i - 1)].emplace(GLenum(GL_LIGHT0 + i - 1));
+        TCGVector p = MakeVector(8, 0, -1);
+        RotateVectorZ(p, static_cast<float>(i * std::numbers::pi_v<long double> / 2));
+        light.SetPosition(p);
+        light.SetDiffuse(SegmentColors[size_t(i)]);
+        light.Enable();
+    }
+
+    signalPath_ = GamePath("/Data/Temp.dat");
+    backgroundFailed_ = false;
+    ++sceneGeneration_;
+    sceneReady_ = true;
+}
+
+void TWRenderer::FreeScene()
+{
+    if (!sceneReady_)
+        return;
+    sceneReady_ = false;
+    window_.ReleaseContext();
+    SceneLights = {};
+    gluDeleteQuadric(SphereQuadric);
+    SphereQuadric = nullptr;
+}
+
+void TWRenderer::Resume()
+{
+    QMutexLocker lock(&gateMutex_);
+    suspended_ = false;
+    gate_.wakeAll();
+    if (!started_) {
+        started_ = true;
+        start();
+    }
+}
+
+void TWRenderer::Suspend()
+{
+    QMutexLocker lock(&gateMutex_);
+    suspended_ = true;
+}
+
+void TWRenderer::run()
+{
+    for (;;) {
+        {
+            QMutexLocker lock(&gateMutex_);
+            while (suspended_ && !terminated_)
+                gate_.wait(&gateMutex_);
+            if (terminated_)
+                return;
+        }
+        QMetaObject::invokeMethod(this, &TWRenderer::Frame, Qt::BlockingQueuedConnection);
+    }
+}
+
+void TWRenderer::Frame()
+{
+    if (!terminated_)
+        DrawScene();
+}
+
+}  // namespace zorbil

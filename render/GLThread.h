@@ -1,0 +1,103 @@
+// TWRenderer: the render thread of the game window. The thread itself never
+// draws: it hands DrawScene to the user-interface thread, waits until the
+// frame is done, and asks again, for as long as play goes on. Every OpenGL
+// call and every read of the game state therefore happens on the
+// user-interface thread, between timer ticks and key handlers, without a
+// lock.
+//
+// Life: created suspended with the game window. Start or continuation of
+// play: SetupScene, then Resume (and write the reload signal
+// "/Data/Temp.dat", since a new context has no background). Interruption or
+// end of play: Suspend, then FreeScene. Everything but the thread body is
+// called from the user-interface thread.
+#pragma once
+
+#include <GL/gl.h>
+
+#include <QMutex>
+#include <QThread>
+#include <QWaitCondition>
+#include <array>
+#include <atomic>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "render/CgGeometry.h"
+#include "render/CgLight.h"
+#include "render/RenderErrorBox.h"
+
+struct GLUquadric;
+
+namespace zorbil {
+
+class TCGForm;
+
+// Shown when the selected background cannot be loaded.
+inline constexpr const char* BackgroundErrorMessage =
+    "Une erreur s'est produite lors du chargement de la texture d'arrière-plan que vous avez sélectionnée. Le fichier "
+    "est introuvable ou son format n'est pas correct. Lisez le fichier Zorbil.txt pour plus de détails sur ce type "
+    "d'erreurs.";
+
+class TWRenderer : public QThread {
+    Q_OBJECT
+public:
+    // selectedTexture gives the full path of the options screen's TexList
+    // selection, "" when nothing is selected. The window must outlive the
+    // renderer. The thread starts suspended.
+    TWRenderer(TCGForm& window, std::function<std::string()> selectedTexture, ErrorBox errorBox);
+    // Suspended: returns at once. Playing: stops the loop; a frame request
+    // already on its way returns without drawing. Never waits on a blocked
+    // thread. Does not touch the window's context.
+    ~TWRenderer() override;
+
+    // New context on the window, font lists, fixed GL state, projection,
+    // sphere quadric, four lights.
+    void SetupScene();
+    // Releases what the last SetupScene made; a second call does nothing.
+    void FreeScene();
+
+    void Resume();
+    // Stops the loop between two frames; does not wait for the thread.
+    void Suspend();
+
+    // One frame. Draws nothing when there is no drawing state.
+    void DrawScene();
+
+    // Texture name of the last background load, 0 when it failed or none
+    // was loaded.
+    GLuint Texture = 0;
+
+protected:
+    void run() override;  // the frame loop (Execute)
+
+private:
+    void Frame();
+    void DrawSnake(bool shadow);
+    void DrawDonut(bool shadow);
+    void LoadBackground();
+
+    TCGForm& window_;
+    std::function<std::string()> selectedTexture_;
+    ErrorBox errorBox_;
+
+    std::array<TCGColor, 8> SegmentColors;
+    TCGMatrix ShadowMatrix;
+    std::array<std::optional<TCGLight>, 4> SceneLights;
+    GLUquadric* SphereQuadric = nullptr;
+
+    bool sceneReady_ = false;
+    unsigned sceneGeneration_ = 0;
+    std::string signalPath_;
+    // A background load that raised an error is not retried, nor reported
+    // again, before the next SetupScene.
+    bool backgroundFailed_ = false;
+
+    QMutex gateMutex_;
+    QWaitCondition gate_;
+    bool suspended_ = true;
+    bool started_ = false;
+    std::atomic<bool> terminated_ = false;
+};
+
+}  // namespace zorbil

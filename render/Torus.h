@@ -1,0 +1,8 @@
+// The donut's torus from freeglut, which is never initialised here.
+#pragma once
+
+namespace zorbil {
+
+void SolidTorus(double innerRadius, double outerRadius, int sides, int rings);
+
+}  // namespace zorbil

@@ -1,0 +1,86 @@
+#include "render/mwGL.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <filesystem>
+#include <system_error>
+
+namespace zorbil {
+
+namespace {
+
+constexpr const char* LogName = "/log.txt";
+
+std::string logPath;
+
+std::string ExecutableFolder()
+{
+    std::error_code ec;
+    const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    return ec ? std::string() : exe.parent_path().string();
+}
+
+void WriteAll(int fd, std::string_view bytes)
+{
+    while (!bytes.empty()) {
+        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            const int error = errno;
+            ::close(fd);
+            throw std::system_error(error, std::generic_category(), "log.txt");
+        }
+        bytes.remove_prefix(size_t(n));
+    }
+}
+
+}  // namespace
+
+void CreateLog()
+{
+    CreateLog(ExecutableFolder());
+}
+
+void CreateLog(const std::string& folder)
+{
+    logPath = folder + LogName;
+    const int fd = ::open(logPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0)
+        return;
+    const std::string banner = std::string(" mwGL Library - 2000 Zorbil team\r\n") +
+                               std::string(21, ' ') + "zorbil@example.org\r\n" + std::string(40, '-') +
+                               "v0.01-\r\n"
+                               "\r\n";
+    try {
+        WriteAll(fd, banner);
+    } catch (const std::system_error&) {
+        return;  // nothing is reported at start-up
+    }
+    ::close(fd);
+}
+
+std::string LogPath()
+{
+    if (logPath.empty())
+        logPath = ExecutableFolder() + LogName;
+    return logPath;
+}
+
+void LogLine(std::string_view text)
+{
+    // No O_CREAT: once a load has moved the log into Data, later lines of
+    // the run are dropped rather than starting a headless log.
+    const int fd = ::open(LogPath().c_str(), O_WRONLY | O_APPEND | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    std::string line(text);
+    line += "\r\n";
+    WriteAll(fd, line);
+    if (::close(fd) != 0)
+        throw std::system_error(errno, std::generic_category(), "log.txt");
+}
+
+}  // namespace zorbil

@@ -1,0 +1,26 @@
+// The texture loader's log: "log.txt" in the program's own folder, lines
+// ended by CR LF.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace zorbil {
+
+// Program start, before any window exists: creates or truncates "log.txt"
+// in the folder of the running executable and writes the four-line banner.
+// A file that cannot be created is silently left alone.
+void CreateLog();
+// The same in a given folder (tests and tools that must not write next to
+// the executable).
+void CreateLog(const std::string& folder);
+
+// The log file's full name.
+std::string LogPath();
+
+// Appends one line. A log file that cannot be opened (for example because a
+// load has moved it into Data) drops the line silently; a failure while
+// writing throws std::system_error.
+void LogLine(std::string_view text);
+
+}  // namespace zorbil
