@@ -1,10 +1,11 @@
 // A Qt application for GoogleTest programs that open windows, and reading
-// back what the GL surface shows on the X server.
+// back the frames the GL surface presents.
 #pragma once
+
+#include <GL/gl.h>
 
 #include <QApplication>
 #include <QImage>
-#include <QScreen>
 
 #include "render/CgSurface.h"
 #include "render/CgWindow.h"
@@ -20,11 +21,19 @@ inline QApplication& TestApp()
     return app;
 }
 
-// What the X server shows in the surface's window: the presented frame.
-inline QImage GrabSurface(const TCGForm& form)
+// The frame just presented, read from the context. Mesa's software
+// renderer keeps the back buffer through a swap, so it still holds that
+// frame; unlike a screen grab it cannot be hidden by other test windows on
+// the shared display. Needs the form's context current.
+inline QImage ReadFrame(const TCGForm& form)
 {
-    QApplication::processEvents();
-    return form.screen()->grabWindow(form.Surface()->winId()).toImage().convertToFormat(QImage::Format_RGB32);
+    const int w = form.Surface()->width();
+    const int h = form.Surface()->height();
+    QImage image(w, h, QImage::Format_RGBA8888);
+    glPixelStorei(GL_PACK_ALIGNMENT, 4);
+    glReadBuffer(GL_BACK);
+    glReadPixels(0, 0, w, h, GL_RGBA, GL_UNSIGNED_BYTE, image.bits());
+    return image.mirrored().convertToFormat(QImage::Format_RGB32);
 }
 
 // Window pixel of a point of the field (cell (X, Y) is centred on (X, Y);

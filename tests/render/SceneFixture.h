@@ -49,7 +49,7 @@ protected:
     QImage Frame()
     {
         renderer->DrawScene();
-        return GrabSurface(*form);
+        return test::ReadFrame(*form);
     }
 
     void Signal() { folder.write("/Data/Temp.dat", ""); }
