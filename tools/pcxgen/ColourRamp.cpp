@@ -12,9 +12,9 @@ Rgb Blend(Rgb a, Rgb b, double t)
     return {mix(a.R, b.R), mix(a.G, b.G), mix(a.B, b.B)};
 }
 
-void FillRamp(Palette& palette, int first, int count, std::initializer_list<RampStop> stops)
+void FillRamp(Palette& palette, int first, int count, const std::vector<RampStop>& stops)
 {
-    const std::vector<RampStop> s(stops);
+    const std::vector<RampStop>& s = stops;
     for (int i = 0; i < count; ++i) {
         const double t = count > 1 ? static_cast<double>(i) / (count - 1) : 0.0;
         size_t k = 0;

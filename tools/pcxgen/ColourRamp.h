@@ -1,7 +1,7 @@
 // Colour ramps: a run of palette entries blended through a few key colours.
 #pragma once
 
-#include <initializer_list>
+#include <vector>
 
 #include "IndexedPicture.h"
 
@@ -15,7 +15,7 @@ struct RampStop {
 Rgb Blend(Rgb a, Rgb b, double t);
 
 // Fills entries first .. first + count - 1 of the palette with the ramp.
-void FillRamp(Palette& palette, int first, int count, std::initializer_list<RampStop> stops);
+void FillRamp(Palette& palette, int first, int count, const std::vector<RampStop>& stops);
 
 // The palette index of value v (0 .. 1) on a ramp of `count` entries from
 // `first`; v outside 0 .. 1 is held at the ends.

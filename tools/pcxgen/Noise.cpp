@@ -28,9 +28,9 @@ int Wrap(int i, int period)
 double Fade(double t) { return t * t * t * (t * (t * 6 - 15) + 10); }
 
 // Dot product of a corner's pseudo-random unit gradient with the offset.
-double Corner(uint32_t seed, int ix, int iy, int period, double dx, double dy)
+double Corner(uint32_t seed, int ix, int iy, int periodX, int periodY, double dx, double dy)
 {
-    const uint32_t h = Hash(static_cast<uint32_t>(Wrap(ix, period)), static_cast<uint32_t>(Wrap(iy, period)), seed);
+    const uint32_t h = Hash(static_cast<uint32_t>(Wrap(ix, periodX)), static_cast<uint32_t>(Wrap(iy, periodY)), seed);
     const double angle = (h & 0xFFFF) * (2.0 * M_PI / 65536.0);
     return std::cos(angle) * dx + std::sin(angle) * dy;
 }
@@ -39,16 +39,21 @@ double Corner(uint32_t seed, int ix, int iy, int period, double dx, double dy)
 
 double GradientNoise(uint32_t seed, double x, double y, int period)
 {
+    return GradientNoise(seed, x, y, period, period);
+}
+
+double GradientNoise(uint32_t seed, double x, double y, int periodX, int periodY)
+{
     const double fx = std::floor(x);
     const double fy = std::floor(y);
     const int ix = static_cast<int>(fx);
     const int iy = static_cast<int>(fy);
     const double dx = x - fx;
     const double dy = y - fy;
-    const double n00 = Corner(seed, ix, iy, period, dx, dy);
-    const double n10 = Corner(seed, ix + 1, iy, period, dx - 1, dy);
-    const double n01 = Corner(seed, ix, iy + 1, period, dx, dy - 1);
-    const double n11 = Corner(seed, ix + 1, iy + 1, period, dx - 1, dy - 1);
+    const double n00 = Corner(seed, ix, iy, periodX, periodY, dx, dy);
+    const double n10 = Corner(seed, ix + 1, iy, periodX, periodY, dx - 1, dy);
+    const double n01 = Corner(seed, ix, iy + 1, periodX, periodY, dx, dy - 1);
+    const double n11 = Corner(seed, ix + 1, iy + 1, periodX, periodY, dx - 1, dy - 1);
     const double u = Fade(dx);
     const double v = Fade(dy);
     const double top = n00 + (n10 - n00) * u;
@@ -59,16 +64,22 @@ double GradientNoise(uint32_t seed, double x, double y, int period)
 
 double Fractal(uint32_t seed, double x, double y, int octaves, int period)
 {
+    return Fractal(seed, x, y, octaves, period, period);
+}
+
+double Fractal(uint32_t seed, double x, double y, int octaves, int periodX, int periodY)
+{
     double sum = 0;
     double amplitude = 1;
     double total = 0;
     for (int k = 0; k < octaves; ++k) {
-        sum += amplitude * GradientNoise(seed + 977u * k, x, y, period);
+        sum += amplitude * GradientNoise(seed + 977u * k, x, y, periodX, periodY);
         total += amplitude;
         amplitude *= 0.5;
         x *= 2;
         y *= 2;
-        period *= 2;
+        periodX *= 2;
+        periodY *= 2;
     }
     return sum / total;
 }

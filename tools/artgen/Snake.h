@@ -1,0 +1,22 @@
+// The game's hero drawn as it is in play: a chain of lit balls, the head
+// biggest, each ball with a soft shadow below and to the right.
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QPainterPath>
+
+namespace zorbil::art {
+
+struct SnakeLook {
+    int Segments = 9;
+    double HeadRadius = 10;
+    double TailRadius = 6;
+    QColor Body = QColor(60, 190, 70);
+    QColor Head = QColor(150, 235, 120);
+};
+
+// The head sits at the end of `spine`, the tail at its start.
+void DrawSnake(QImage& target, const QPainterPath& spine, const SnakeLook& look);
+
+}  // namespace zorbil::art

@@ -1,0 +1,71 @@
+// Draws every picture of the game's windows and writes each as
+// <folder>/<name>.png. Runs at build time without a display.
+#include <QGuiApplication>
+#include <QImage>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+#include "Fonts.h"
+#include "Logos.h"
+#include "Tiles.h"
+#include "Titles.h"
+
+namespace {
+
+struct Picture {
+    const char* Name;
+    int Width;
+    int Height;
+    std::function<QImage()> Draw;
+};
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    QGuiApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s <output folder>\n", argv[0]);
+        return 2;
+    }
+    if (!zorbil::art::LoadLetteringFont()) {
+        std::fprintf(stderr, "no lettering font: install fonts-liberation2 or fonts-dejavu-core\n");
+        return 1;
+    }
+    using namespace zorbil::art;
+    const std::vector<Picture> pictures = {
+        {"MenuTex", 64, 64, MenuTile},
+        {"PauseTex", 64, 64, PauseTile},
+        {"GameOverTex", 150, 150, GameOverTile},
+        {"ScoresTex", 64, 64, ScoresTile},
+        {"OptionsTex", 64, 64, OptionsTile},
+        {"AideTex", 64, 64, HelpTile},
+        {"ImageGameOver", 240, 55, GameOverTitle},
+        {"ImagePause", 335, 55, PauseTitle},
+        {"ImageScores", 245, 55, ScoresTitle},
+        {"ImageOptions", 335, 55, OptionsTitle},
+        {"ImageAide", 450, 55, HelpTitle},
+        {"ImagePrincipalDonut", 143, 158, MenuDonut},
+        {"ImagePrincipalZorbil", 305, 145, MenuName},
+        {"AboutLogo", 150, 220, AboutLogo},
+        {"ImageAboutZorbil", 435, 65, AboutName},
+        {"ImageZorbil", 433, 65, DialogBanner},
+        {"OpenGLLogo", 70, 30, OpenGLBadge},
+        {"SoundLogo", 85, 30, SoundBadge},
+    };
+    const QString folder = QString::fromLocal8Bit(argv[1]);
+    for (const Picture& picture : pictures) {
+        const QImage image = picture.Draw();
+        if (image.width() != picture.Width || image.height() != picture.Height) {
+            std::fprintf(stderr, "%s drawn at %dx%d\n", picture.Name, image.width(), image.height());
+            return 1;
+        }
+        const QString path = folder + "/" + picture.Name + ".png";
+        if (!image.save(path, "PNG")) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+            return 1;
+        }
+    }
+    return 0;
+}
