@@ -13,6 +13,8 @@
 #include <vector>
 
 #include "Backgrounds.h"
+#include "render/PcxFileSource.h"
+#include "render/PcxPicture.h"
 
 namespace {
 
@@ -60,6 +62,26 @@ TEST_F(PcxBackgrounds, IndependentDecoderReadsBackWhatWasDrawn)
         }
         EXPECT_EQ(wrong, 0);
         SDL_FreeSurface(surface);
+    }
+}
+
+TEST_F(PcxBackgrounds, GamesOwnLoaderShowsExactlyWhatWasDrawn)
+{
+    for (const Background& b : *backgrounds) {
+        SCOPED_TRACE(b.FileName);
+        zorbil::PcxFileSource source;
+        ASSERT_TRUE(source.Open(Staged(b)));
+        const zorbil::PcxRead read = zorbil::ReadPcxPicture(source, Staged(b));
+        ASSERT_EQ(read.Error, "");
+        ASSERT_EQ(read.Picture.Width, 256);
+        ASSERT_EQ(read.Picture.Height, 256);
+        const auto* rgba = reinterpret_cast<const uint8_t*>(read.Picture.Pixels.get());
+        int wrong = 0;
+        for (int i = 0; i < 256 * 256; ++i) {
+            const Rgb c = b.Picture.Colours[b.Picture.Pixels[static_cast<size_t>(i)]];
+            wrong += rgba[4 * i] != c.R || rgba[4 * i + 1] != c.G || rgba[4 * i + 2] != c.B || rgba[4 * i + 3] != 255;
+        }
+        EXPECT_EQ(wrong, 0);
     }
 }
 

@@ -1,0 +1,76 @@
+// The players' notes "Zorbil.txt" as staged in the game folder: readable in
+// any editor and in the help screen's text box, and quoting word for word
+// every message the program can show, since the messages send players there.
+#include <QFile>
+#include <QRegularExpression>
+#include <QString>
+#include <QStringDecoder>
+#include <gtest/gtest.h>
+
+#include "audio/GameSound.h"
+#include "config/LargeFonts.h"
+#include "config/Settings.h"
+#include "render/GLThread.h"
+
+namespace {
+
+QByteArray Notes()
+{
+    QFile file(ZORBIL_NOTES_FILE);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+QString Collapsed(const QString& text) { return text.simplified(); }
+
+TEST(Notes, AreUtf8PlainTextInShortLines)
+{
+    const QByteArray bytes = Notes();
+    ASSERT_FALSE(bytes.isEmpty());
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = decoder(bytes);
+    ASSERT_FALSE(decoder.hasError());
+    EXPECT_FALSE(bytes.startsWith("\xEF\xBB\xBF")) << "no byte-order mark";
+    EXPECT_FALSE(bytes.contains('\r'));
+    EXPECT_FALSE(bytes.contains('\t'));
+    const QStringList lines = text.split('\n');
+    for (int i = 0; i < lines.size(); ++i) {
+        EXPECT_LT(lines[i].toUcs4().size(), 80) << "line " << i + 1;
+        EXPECT_FALSE(lines[i].endsWith(' ')) << "line " << i + 1;
+    }
+}
+
+TEST(Notes, QuoteEveryMessageOfTheProgram)
+{
+    const QString notes = Collapsed(QString::fromUtf8(Notes()));
+    const char* messages[] = {
+        zorbil::LargeFontsQuestion,
+        zorbil::ConfigReadErrorMessage,
+        zorbil::SaveErrorMessage,
+        zorbil::OptionsReadErrorMessage,
+        zorbil::SoundPlayErrorMessage,
+        zorbil::DonutSoundErrorMessage,
+        zorbil::SoundSetupErrorMessage,
+        zorbil::BackgroundErrorMessage,
+        "Impossible d'écrire sur le disque. Vérifiez qu'il n'est pas plein ou protégé en écriture.",
+        "Impossible de travailler sur le disque dur. Vérifiez qu'il n'est pas plein ou protégé en écriture.",
+        "Impossible d'ouvrir le fichier",
+    };
+    for (const char* message : messages)
+        EXPECT_TRUE(notes.contains("\"" + Collapsed(QString::fromUtf8(message))))
+            << "not quoted: " << message;
+}
+
+TEST(Notes, ExplainEveryDriverButtonAndEveryDataFile)
+{
+    const QString notes = Collapsed(QString::fromUtf8(Notes()));
+    for (const char* word : {"Windows Multimedia", "Microsoft DirectSound", "Open Sound System",
+                             "Enlightment Sound Daemon", "A3D", "SDL_AUDIODRIVER", "timgm6mb-soundfont",
+                             "Config.dat", "Scores.dat", "Temp.dat", "Menu.dat", "Donut.dat", "Over.dat",
+                             "Log.txt", "log.txt", "Textures", "Musiques", ".mus", ".pcx", "Échap", "F1", "F2",
+                             "F3"})
+        EXPECT_TRUE(notes.contains(QString::fromUtf8(word))) << word;
+}
+
+}  // namespace
