@@ -61,7 +61,7 @@ QImage Banner(int width)
     spine.moveTo(width * 0.5, 40);
     spine.cubicTo(width * 0.58, 14, width * 0.64, 58, width * 0.72, 38);
     spine.cubicTo(width * 0.76, 28, width * 0.8, 30, right - 58, 34);
-    DrawSnake(picture, spine, {11, 10.5, 6, QColor(70, 200, 80), QColor(160, 240, 130)});
+    DrawSnake(picture, spine, {10.5, 6, QColor(70, 200, 80), QColor(160, 240, 130)});
     {
         QPainter p(&picture);
         p.drawImage(QPointF(right - 46, 9), donut);
@@ -94,7 +94,7 @@ QImage MenuName()
     spine.moveTo(24, 124);
     spine.cubicTo(70, 146, 110, 104, 160, 124);
     spine.cubicTo(205, 142, 240, 108, 282, 118);
-    DrawSnake(picture, spine, {16, 12, 5, QColor(70, 200, 80), QColor(160, 240, 130)});
+    DrawSnake(picture, spine, {13, 6, QColor(70, 200, 80), QColor(160, 240, 130)});
     DrawLettering(picture, QRectF(0, 0, 305, 108), "Zorbil", LetteringFont(96),
                   {QColor(255, 248, 190), QColor(232, 138, 0), QColor(52, 26, 0), 4.0, QColor(0, 0, 0, 170),
                    QPointF(4, 4), 3, 0.6});
@@ -146,7 +146,7 @@ QImage AboutLogo()
     spine.cubicTo(54, 176, 128, 158, 112, 124);
     spine.cubicTo(100, 98, 34, 112, 40, 78);
     spine.cubicTo(43, 60, 62, 50, 78, 46);
-    DrawSnake(picture, spine, {15, 11, 5.5, QColor(70, 200, 80), QColor(160, 240, 130)});
+    DrawSnake(picture, spine, {11, 5.5, QColor(70, 200, 80), QColor(160, 240, 130)});
     DrawLettering(picture, QRectF(6, 166, W - 12, 46), "Zorbil", LetteringFont(48), GoldLettering);
     {
         QPainter p(&picture);

@@ -9,14 +9,14 @@
 namespace zorbil::art {
 
 struct SnakeLook {
-    int Segments = 9;
     double HeadRadius = 10;
     double TailRadius = 6;
     QColor Body = QColor(60, 190, 70);
     QColor Head = QColor(150, 235, 120);
 };
 
-// The head sits at the end of `spine`, the tail at its start.
+// The head sits at the end of `spine`, the tail at its start; the balls
+// overlap like the game's spheres, so their number follows the spine's length.
 void DrawSnake(QImage& target, const QPainterPath& spine, const SnakeLook& look);
 
 }  // namespace zorbil::art

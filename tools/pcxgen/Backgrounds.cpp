@@ -99,7 +99,7 @@ IndexedPicture Nebula()
         const double wv = v * 2.2 + 0.6 * Fractal(32, u * 2, v * 2, 4);
         const double gas = 0.5 + 0.5 * Fractal(33, wu, wv, 6);
         const double filaments = std::pow(Ridged(34, wu * 1.5, wv * 1.5, 4), 5);
-        double density = std::pow(std::clamp((gas - 0.35) / 0.6, 0.0, 1.0), 1.3) * 0.75 + 0.3 * filaments * gas;
+        double density = std::pow(std::clamp((gas - 0.32) / 0.4, 0.0, 1.0), 1.2) * 0.78 + 0.35 * filaments * gas;
         // Stars: sparse bright points scattered by a fine noise hash.
         const double sparkle = GradientNoise(35, u * 190, v * 190);
         if (sparkle > 0.78)
