@@ -147,6 +147,30 @@ TEST_F(PcxBackgrounds, CornersCarryALightTintThatStandsOut)
     }
 }
 
+TEST_F(PcxBackgrounds, LawnSquaresLieUnderTheCellsOfTheField)
+{
+    const auto lawn = std::find_if(backgrounds->begin(), backgrounds->end(),
+                                   [](const Background& b) { return b.FileName == "Gazon.pcx"; });
+    ASSERT_NE(lawn, backgrounds->end());
+    // The picture spans 16 x 12 cell units, file row 0 along the bottom;
+    // cell (X, Y) is centred on (X, Y). Light squares use the first half of
+    // the palette, dark ones the second.
+    const int half = TintIndex / 2;
+    for (int X = 1; X <= 15; ++X) {
+        for (int Y = 1; Y <= 11; ++Y) {
+            const bool dark = (X + Y) & 1;
+            for (double dx : {-0.35, 0.0, 0.35}) {
+                for (double dy : {-0.35, 0.0, 0.35}) {
+                    const int col = static_cast<int>((X + dx) / 16 * 256);
+                    const int row = static_cast<int>((Y + dy) / 12 * 256);
+                    const int index = lawn->Picture.at(col, row);
+                    ASSERT_EQ(index >= half, dark) << "cell " << X << "," << Y;
+                }
+            }
+        }
+    }
+}
+
 TEST_F(PcxBackgrounds, EachPictureIsRichAndDifferent)
 {
     for (size_t i = 0; i < backgrounds->size(); ++i) {
