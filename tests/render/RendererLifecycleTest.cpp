@@ -5,6 +5,9 @@
 
 #include "SceneFixture.h"
 
+#include <filesystem>
+#include <fstream>
+
 namespace zorbil {
 namespace {
 
@@ -19,6 +22,50 @@ bool WaitForFrames(QSignalSpy& frames, int n)
     while (frames.count() < target && clock.elapsed() < 10000)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
     return frames.count() >= target;
+}
+
+struct Resources {
+    long threads = 0;
+    long fds = 0;
+    long rssKiB = 0;
+};
+
+Resources Measure()
+{
+    Resources r;
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);) {
+        if (line.rfind("Threads:", 0) == 0)
+            r.threads = std::stol(line.substr(8));
+        else if (line.rfind("VmRSS:", 0) == 0)
+            r.rssKiB = std::stol(line.substr(6));
+    }
+    for ([[maybe_unused]] const auto& fd : std::filesystem::directory_iterator("/proc/self/fd"))
+        ++r.fds;
+    return r;
+}
+
+TEST_F(Lifecycle, HundredsOfCyclesLeaveNothingBehind)
+{
+    QSignalSpy frames(form.get(), &TCGForm::frameSwapped);
+    auto cycle = [&] {
+        renderer->SetupScene();
+        renderer->Resume();
+        ASSERT_TRUE(WaitForFrames(frames, 2));
+        renderer->Suspend();
+        renderer->FreeScene();
+    };
+    renderer->FreeScene();
+    for (int i = 0; i < 10; ++i)  // the first cycles fill caches
+        cycle();
+    const Resources before = Measure();
+    for (int i = 0; i < 100; ++i)
+        cycle();
+    const Resources after = Measure();
+    EXPECT_EQ(after.threads, before.threads);
+    EXPECT_EQ(after.fds, before.fds);
+    std::printf("RSS %ld KiB before, %ld KiB after 100 cycles\n", before.rssKiB, after.rssKiB);
+    EXPECT_LT(after.rssKiB - before.rssKiB, 8 * 1024);
 }
 
 TEST_F(Lifecycle, CreatedSuspendedDrawsNothingUntilResumed)

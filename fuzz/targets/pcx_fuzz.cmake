@@ -1,0 +1,3 @@
+zorbil_fuzzer(pcx_fuzz
+  ${ZORBIL_SOURCE_DIR}/render/PcxPicture.cpp
+  ${ZORBIL_SOURCE_DIR}/render/PcxRunDecoder.cpp)
