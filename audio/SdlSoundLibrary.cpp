@@ -3,6 +3,8 @@
 #include <SDL_mixer.h>
 
 #include <algorithm>
+#include <cctype>
+#include <fstream>
 
 namespace zorbil {
 
@@ -20,6 +22,22 @@ bool IsModule(Mix_MusicType type)
 bool IsStream(Mix_MusicType type)
 {
     return type == MUS_WAV || type == MUS_OGG || type == MUS_MP3 || type == MUS_FLAC || type == MUS_OPUS;
+}
+
+// SDL2_mixer's own signs of a MIDI file: its extension or its header.
+// Opening MIDI loads a whole soundfont, far too slow just to learn that it
+// is no stream.
+bool LooksLikeMidi(const std::string& path)
+{
+    std::string extension = path.substr(path.find_last_of("./") + 1);
+    for (char& c : extension)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (extension == "mid" || extension == "midi" || extension == "kar")
+        return true;
+    char header[12] = {};
+    std::ifstream(path, std::ios::binary).read(header, sizeof header);
+    return std::string(header, 4) == "MThd" ||
+           (std::string(header, 4) == "RIFF" && std::string(header + 8, 4) == "RMID");
 }
 
 }  // namespace
@@ -63,7 +81,7 @@ void SdlSoundLibrary::SetSFXMasterVolume(int volume)
 SoundLibrary::Handle SdlSoundLibrary::StreamOpenFile(const std::string& path, unsigned mode, int)
 {
     ReleaseFinished();
-    if (!device_.IsOpen())
+    if (!device_.IsOpen() || LooksLikeMidi(path))
         return 0;
     // Opening as music reads only the headers, whatever the file's length.
     Mix_Music* music = Mix_LoadMUS(path.c_str());

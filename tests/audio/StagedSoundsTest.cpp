@@ -1,0 +1,130 @@
+// The sounds and musics the build stages into the game folder, played by
+// the game through the real mixer.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "DiskAudio.h"
+#include "RecordingSoundLibrary.h"
+#include "audio/SdlSoundLibrary.h"
+#include "config/GameFolder.h"
+#include "support/TempGameFolder.h"
+
+using namespace zorbil;
+using namespace zorbil::test;
+
+namespace {
+
+const std::filesystem::path GameDir = ZORBIL_GAME_DIR;
+
+bool HasSoundFont()
+{
+    for (const char* font : {"/usr/share/sounds/sf2/default-GM.sf2", "/usr/share/sounds/sf2/TimGM6mb.sf2",
+                             "/usr/share/sounds/sf3/default-GM.sf3"})
+        if (std::filesystem::exists(font))
+            return true;
+    return false;
+}
+
+std::vector<std::string> GameMusics()
+{
+    std::vector<std::string> musics;
+    for (const auto& entry : std::filesystem::directory_iterator(GameDir / "Musiques"))
+        if (entry.path().extension() == ".mus")
+            musics.push_back(entry.path().string());
+    return musics;
+}
+
+class StagedSoundsTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        SetGameFolder(GameDir.string());
+        StartDevice();
+    }
+
+    void StartDevice()
+    {
+        sound.reset();
+        library = std::make_unique<SdlSoundLibrary>();
+        const ErrorBox error = [this](const std::string& m) { errors.push_back(m); };
+        SetupSoundDevice(*library, switches, error, 1, 2, 11, TestRate, 16);
+        sound = std::make_unique<GameSound>(*library, switches, error);
+    }
+
+    // Loudness of the output `from` seconds after `start`, over `seconds`.
+    double RmsAfter(long start, double from, double seconds)
+    {
+        sound.reset();
+        library.reset();
+        return LevelOf(disk.Left(), start + SecondsToFrames(from), SecondsToFrames(seconds)).rms;
+    }
+
+    TempGameFolder scratch{false};
+    DiskAudio disk{scratch.file("/mixed.raw")};
+    std::unique_ptr<SdlSoundLibrary> library;
+    FakeSwitches switches;
+    std::vector<std::string> errors;
+    std::unique_ptr<GameSound> sound;
+};
+
+}  // namespace
+
+TEST_F(StagedSoundsTest, EveryGameMusicIsOneKindOrTheOther)
+{
+    int modules = 0, midis = 0, streams = 0;
+    for (const std::string& music : GameMusics()) {
+        const bool module = library->LoadSong(music) != 0;
+        const bool stream = library->StreamOpenFile(music, SoundLibrary::Mode2D, 512) != 0;
+        EXPECT_NE(module, stream) << music;
+        const bool midi = music.size() > 8 && music.compare(music.size() - 8, 8, ".mid.mus") == 0;
+        (module ? (midi ? midis : modules) : streams) += 1;
+    }
+    EXPECT_GE(modules, 1);
+    EXPECT_GE(streams, 1);
+    if (HasSoundFont()) {
+        EXPECT_GE(midis, 1);
+    }
+}
+
+TEST_F(StagedSoundsTest, GameMusicsSound)
+{
+    if (!HasSoundFont())
+        GTEST_SKIP() << "no General MIDI soundfont: MIDI plays silently";
+    for (const std::string& music : GameMusics()) {
+        StartDevice();
+        switches.selected = music;
+        sound->PlayGameMusic();  // loading a soundfont takes a while: count from its end
+        const long start = disk.Frames();
+        disk.Advance(2.0);
+        EXPECT_GT(RmsAfter(start, 0.5, 1.5), 500) << music;
+    }
+    EXPECT_TRUE(errors.empty());
+}
+
+TEST_F(StagedSoundsTest, MenuMusicStreamsAndEffectsEndOnTheirOwn)
+{
+    const auto menu = library->StreamOpenFile(GamePath(MenuMusicTail), SoundLibrary::ModeLoopNormal, 512);
+    ASSERT_NE(menu, 0u);
+    library->StreamStop(menu);
+
+    const long start = disk.Frames();
+    sound->PlayMenuMusic();
+    disk.Advance(1.5);
+    sound->StopAllMusic();
+    const long donut = disk.Frames();
+    sound->PlayEffect(DonutSoundTail);
+    sound->PlayEffect(OverSoundTail);
+    disk.Advance(SdlSoundLibrary::ShortSoundSeconds + 0.5);
+    const long end = disk.Frames();
+    sound.reset();
+    library.reset();
+    const auto left = disk.Left();
+    EXPECT_GT(LevelOf(left, start + SecondsToFrames(0.5), SecondsToFrames(1.0)).rms, 500);
+    EXPECT_GT(LevelOf(left, donut + 4096, SecondsToFrames(0.5)).rms, 500);
+    // Both effects are short sounds: over well before the longest one may last.
+    EXPECT_LT(LevelOf(left, end - SecondsToFrames(1.0), SecondsToFrames(1.0)).rms, 1);
+}
