@@ -263,6 +263,10 @@ void TConfigForm::FormCreate()
     // Selecting a mixer may have enabled the Interpolation box again.
     if (Config.SonAct == 0)
         SoundOff();
+
+    // The keyboard starts on the first stop of the tab order, the selected
+    // display button, so that Space there changes nothing.
+    (Config.Aff == 2 ? RBtnWin : RBtnFull)->setFocus();
 }
 
 void TConfigForm::CheckBoxSonClick()

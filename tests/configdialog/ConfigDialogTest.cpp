@@ -312,6 +312,7 @@ void ConfigDialogTest::spinButtonKeysAndRepeat()
     f.show();
     f.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&f));
+    QCOMPARE(QApplication::focusWidget(), f.RBtnFull);
 
     // Keys go to whatever has the focus, as the player's keyboard does.
     f.SpinButtonMixRate->setFocus();
