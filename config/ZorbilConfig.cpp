@@ -10,6 +10,7 @@
 #include <QScreen>
 #include <algorithm>
 
+#include "assets/Artwork.h"
 #include "audio/GameSound.h"
 #include "config/GameFolder.h"
 #include "config/LargeFonts.h"
@@ -38,6 +39,13 @@ T* Place(QWidget* parent, int left, int top, int width, int height, const QStrin
 }
 
 // A label takes the size of its caption, like an auto-sized label.
+QLabel* PlacePicture(QWidget* parent, int left, int top, int width, int height, const char* artwork)
+{
+    auto* picture = Place<QLabel>(parent, left, top, width, height);
+    picture->setPixmap(QPixmap::fromImage(Artwork(artwork)));
+    return picture;
+}
+
 QLabel* PlaceLabel(QWidget* parent, int left, int top, const QString& text)
 {
     auto* label = new QLabel(text, parent);
@@ -104,7 +112,7 @@ TConfigForm::TConfigForm(SoundLibrary& library, QWidget* parent) : QWidget(paren
 
 void TConfigForm::CreateControls()
 {
-    ImageZorbil = Place<QLabel>(this, 8, 8, 433, 65);
+    ImageZorbil = PlacePicture(this, 8, 8, 433, 65, "ImageZorbil");
     BevelHaut = PlaceFrame(this, 8, 8, 435, 65, QFrame::Box, QFrame::Sunken);
     SeparateurHaut = PlaceBottomLine(this, 8, 80, 433, 9);
     BevelSon = PlaceFrame(this, 8, 104, 433, 241, QFrame::Panel, QFrame::Raised);
@@ -154,9 +162,9 @@ void TConfigForm::CreateControls()
     Separateur = PlaceBottomLine(this, 8, 392, 433, 9);
 
     BtnOK = Place<QPushButton>(this, 8, 416, 75, 25, "&OK");
-    Image2 = Place<QLabel>(this, 136, 408, 70, 30);
+    Image2 = PlacePicture(this, 136, 408, 70, 30, "OpenGLLogo");
     BevelBasG = PlaceFrame(this, 135, 407, 72, 32, QFrame::Box, QFrame::Sunken);
-    Image3 = Place<QLabel>(this, 232, 408, 85, 30);
+    Image3 = PlacePicture(this, 232, 408, 85, 30, "SoundLogo");
     BevelBasD = PlaceFrame(this, 231, 407, 87, 32, QFrame::Box, QFrame::Sunken);
     BtnQuitter = Place<QPushButton>(this, 368, 416, 75, 25, "&Quitter");
 

@@ -146,6 +146,9 @@ void ConfigDialogTest::noFileShowsTheDefaultsAndOkCreatesSectionConfig()
     QCOMPARE(Selected(Drivers(f)), f.RBDS->text());
     QCOMPARE(Selected(Mixers(f)), f.RBMAuto->text());
     QCOMPARE(EnabledSoundControls(f), 19);
+    QCOMPARE(f.ImageZorbil->pixmap().size(), QSize(433, 65));
+    QCOMPARE(f.Image2->pixmap().size(), QSize(70, 30));
+    QCOMPARE(f.Image3->pixmap().size(), QSize(85, 30));
     QCOMPARE(QString::fromStdString(GameFolder()), QString::fromStdString(run.dir.str()));
 
     f.BtnOK->click();
