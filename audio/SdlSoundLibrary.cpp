@@ -81,16 +81,11 @@ void SdlSoundLibrary::SetSFXMasterVolume(int volume)
 SoundLibrary::Handle SdlSoundLibrary::StreamOpenFile(const std::string& path, unsigned mode, int)
 {
     ReleaseFinished();
-    if (!device_.IsOpen() || LooksLikeMidi(path))
+    if (LooksLikeMidi(path))
         return 0;
-    // Opening as music reads only the headers, whatever the file's length.
-    Mix_Music* music = Mix_LoadMUS(path.c_str());
+    Mix_Music* music = OpenMusic(path, false);
     if (!music)
         return 0;
-    if (!IsStream(Mix_GetMusicType(music))) {
-        Mix_FreeMusic(music);
-        return 0;
-    }
     Sound sound;
     sound.loop = (mode & ModeLoopNormal) != 0;
     const double seconds = Mix_MusicDuration(music);
@@ -118,15 +113,9 @@ void SdlSoundLibrary::StreamStop(Handle stream)
 SoundLibrary::Handle SdlSoundLibrary::LoadSong(const std::string& path)
 {
     ReleaseFinished();
-    if (!device_.IsOpen())
-        return 0;
-    Mix_Music* music = Mix_LoadMUS(path.c_str());
+    Mix_Music* music = OpenMusic(path, true);
     if (!music)
         return 0;
-    if (!IsModule(Mix_GetMusicType(music))) {
-        Mix_FreeMusic(music);
-        return 0;
-    }
     Sound sound;
     sound.music = music;
     sound.module = true;
@@ -144,6 +133,19 @@ void SdlSoundLibrary::StopSong(Handle module)
 {
     ReleaseFinished();
     Stop(module);
+}
+
+// Opening as music reads only the headers, whatever the file's length.
+Mix_Music* SdlSoundLibrary::OpenMusic(const std::string& path, bool module) const
+{
+    if (!device_.IsOpen())
+        return nullptr;
+    Mix_Music* music = Mix_LoadMUS(path.c_str());
+    if (music && (module ? !IsModule(Mix_GetMusicType(music)) : !IsStream(Mix_GetMusicType(music)))) {
+        Mix_FreeMusic(music);
+        return nullptr;
+    }
+    return music;
 }
 
 SoundLibrary::Handle SdlSoundLibrary::Keep(Sound sound)

@@ -60,6 +60,7 @@ private:
         int channel = -1;
     };
 
+    Mix_Music* OpenMusic(const std::string& path, bool module) const;
     Handle Keep(Sound sound);
     void Start(Handle handle, int channel);
     void Stop(Handle handle);

@@ -38,6 +38,8 @@ protected:
     // Drv 3 asks for OSS: the disk driver named in the environment wins.
     void StartDevice(int sonAct = 1)
     {
+        sound.reset();
+        library = std::make_unique<SdlSoundLibrary>();
         SetupSoundDevice(*library, switches, ShowError(), sonAct, 3, 11, TestRate, 16);
         sound = std::make_unique<GameSound>(*library, switches, ShowError());
     }
@@ -58,7 +60,7 @@ protected:
 
     TempGameFolder folder;
     DiskAudio disk{folder.file("/mixed.raw")};
-    std::unique_ptr<SdlSoundLibrary> library = std::make_unique<SdlSoundLibrary>();
+    std::unique_ptr<SdlSoundLibrary> library;
     FakeSwitches switches;
     std::vector<std::string> errors;
     std::unique_ptr<GameSound> sound;
@@ -96,15 +98,11 @@ TEST_F(MixedSoundTest, MenuMusicLoopsPastItsLength)
     // A short one plays from memory, a long one streams: both loop.
     for (double seconds : {2.0, LongSound}) {
         WriteTone(folder.file("/Data/Menu.dat"), seconds);
-        DiskAudio run{folder.file("/menu.raw")};
-        library = std::make_unique<SdlSoundLibrary>();
         StartDevice();
-        const long start = run.Frames();
+        const long start = disk.Frames();
         sound->PlayMenuMusic();
-        run.Advance(1.5 * seconds + 0.5);
-        sound.reset();
-        library.reset();
-        const auto left = run.Left();
+        disk.Advance(1.5 * seconds + 0.5);
+        const auto left = Finish();
         ASSERT_GT(left.size(), start + SecondsToFrames(1.5 * seconds));
         EXPECT_EQ(BadBlocks(left, start + Lag, start + SecondsToFrames(1.5 * seconds), IsTone), 0) << seconds << " s";
     }
@@ -116,18 +114,14 @@ TEST_F(MixedSoundTest, GameMusicPlaysOnceAtAGameStartAndLoopsWhenSwitchedIn)
     for (double seconds : {2.0, LongSound}) {
         switches.selected = Music("tone" + std::to_string(int(seconds)) + ".mus");
         WriteTone(switches.selected, seconds);
-        DiskAudio run{folder.file("/game.raw")};
-        library = std::make_unique<SdlSoundLibrary>();
         StartDevice();
-        const long started = run.Frames();
+        const long started = disk.Frames();
         sound->PlayGameMusic();
-        run.Advance(seconds + 1);
-        const long switched = run.Frames();
+        disk.Advance(seconds + 1);
+        const long switched = disk.Frames();
         sound->SwitchGameMusic();
-        run.Advance(1.5 * seconds + 0.5);
-        sound.reset();
-        library.reset();
-        const auto left = run.Left();
+        disk.Advance(1.5 * seconds + 0.5);
+        const auto left = Finish();
         const long length = SecondsToFrames(seconds);
         EXPECT_EQ(BadBlocks(left, started + Lag, started + length - Lag, IsTone), 0) << seconds << " s";
         EXPECT_EQ(BadBlocks(left, started + length + Lag, switched, IsSilent), 0) << seconds << " s";
