@@ -75,6 +75,18 @@ QImage Banner(int width)
     return picture;
 }
 
+// The rounded plate of a badge, shaded from top to bottom.
+void BadgePlate(QPainter& p, QSize size, const QColor& top, const QColor& bottom, const QColor& border)
+{
+    p.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient shade(0, 0, 0, size.height());
+    shade.setColorAt(0.0, top);
+    shade.setColorAt(1.0, bottom);
+    p.setPen(QPen(border, 1));
+    p.setBrush(shade);
+    p.drawRoundedRect(QRectF(0.5, 0.5, size.width() - 1, size.height() - 1), 6, 6);
+}
+
 }  // namespace
 
 QImage MenuDonut()
@@ -168,14 +180,7 @@ QImage OpenGLBadge()
 {
     QImage picture = Transparent(70, 30);
     QPainter p(&picture);
-    p.setRenderHint(QPainter::Antialiasing);
-    QLinearGradient metal(0, 0, 0, 30);
-    metal.setColorAt(0.0, QColor(255, 255, 255));
-    metal.setColorAt(0.5, QColor(226, 232, 240));
-    metal.setColorAt(1.0, QColor(176, 188, 206));
-    p.setPen(QPen(QColor(70, 86, 112), 1));
-    p.setBrush(metal);
-    p.drawRoundedRect(QRectF(0.5, 0.5, 69, 29), 6, 6);
+    BadgePlate(p, picture.size(), QColor(255, 255, 255), QColor(176, 188, 206), QColor(70, 86, 112));
     // Three lit balls: red, green and blue light making a picture.
     DrawSphere(p, QPointF(9, 19), 5, QColor(220, 40, 40));
     DrawSphere(p, QPointF(19, 19), 5, QColor(40, 170, 60));
@@ -188,13 +193,7 @@ QImage SoundBadge()
 {
     QImage picture = Transparent(85, 30);
     QPainter p(&picture);
-    p.setRenderHint(QPainter::Antialiasing);
-    QLinearGradient dark(0, 0, 0, 30);
-    dark.setColorAt(0.0, QColor(64, 72, 88));
-    dark.setColorAt(1.0, QColor(18, 22, 30));
-    p.setPen(QPen(QColor(8, 10, 14), 1));
-    p.setBrush(dark);
-    p.drawRoundedRect(QRectF(0.5, 0.5, 84, 29), 6, 6);
+    BadgePlate(p, picture.size(), QColor(64, 72, 88), QColor(18, 22, 30), QColor(8, 10, 14));
     // A loudspeaker with two sound waves.
     const QColor orange(255, 160, 40);
     QPainterPath speaker;
