@@ -210,7 +210,7 @@ QImage SoundBadge()
     p.setBrush(Qt::NoBrush);
     p.drawArc(QRectF(10, 10, 9, 10), -55 * 16, 110 * 16);
     p.drawArc(QRectF(8, 6, 15, 18), -55 * 16, 110 * 16);
-    DrawFittedText(p, QRectF(25, 9, 56, 12), "SDL_mixer", LetteringFont(12), QColor(240, 244, 250));
+    DrawFittedText(p, QRectF(27, 9, 54, 12), "SDL_mixer", LetteringFont(12), QColor(240, 244, 250));
     return picture;
 }
 
