@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <algorithm>
+#include <type_traits>
 
 #include "assets/Artwork.h"
 #include "audio/GameSound.h"
@@ -181,11 +182,11 @@ void TConfigForm::CreateControls()
 
 void TConfigForm::SetTabOrder()
 {
-    const QWidget* order[] = {RBtnWin, RBtnFull, BtnOK,     BtnQuitter, RBWMM,    RBDS,
-                              RBOSS,   RBESD,    RBA3D,     RBMAuto,    RBMPMMX,  RBMPII,
+    QWidget* const order[] = {RBtnWin, RBtnFull, BtnOK,     BtnQuitter, RBWMM,  RBDS,
+                              RBOSS,   RBESD,    RBA3D,     RBMAuto,    RBMPMMX, RBMPII,
                               RBMPNoMMX, RBFPU,  CBoxInter, SpinButtonMixRate, SpinButtonQual, CheckBoxSon};
     for (size_t i = 1; i < std::size(order); ++i)
-        setTabOrder(const_cast<QWidget*>(order[i - 1]), const_cast<QWidget*>(order[i]));
+        setTabOrder(order[i - 1], order[i]);
 }
 
 void TConfigForm::ConnectHandlers()
