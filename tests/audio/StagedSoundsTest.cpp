@@ -55,14 +55,6 @@ protected:
         sound = std::make_unique<GameSound>(*library, switches, error);
     }
 
-    // Loudness of the output `from` seconds after `start`, over `seconds`.
-    double RmsAfter(long start, double from, double seconds)
-    {
-        sound.reset();
-        library.reset();
-        return LevelOf(disk.Left(), start + SecondsToFrames(from), SecondsToFrames(seconds)).rms;
-    }
-
     TempGameFolder scratch{false};
     DiskAudio disk{scratch.file("/mixed.raw")};
     std::unique_ptr<SdlSoundLibrary> library;
@@ -90,7 +82,7 @@ TEST_F(StagedSoundsTest, EveryGameMusicIsOneKindOrTheOther)
     }
 }
 
-TEST_F(StagedSoundsTest, GameMusicsSound)
+TEST_F(StagedSoundsTest, GameMusicsSoundUntilStopped)
 {
     if (!HasSoundFont())
         GTEST_SKIP() << "no General MIDI soundfont: MIDI plays silently";
@@ -100,7 +92,14 @@ TEST_F(StagedSoundsTest, GameMusicsSound)
         sound->PlayGameMusic();  // loading a soundfont takes a while: count from its end
         const long start = disk.Frames();
         disk.Advance(2.0);
-        EXPECT_GT(RmsAfter(start, 0.5, 1.5), 500) << music;
+        sound->StopAllMusic();
+        const long stopped = disk.Frames();
+        disk.Advance(0.5);
+        sound.reset();
+        library.reset();
+        const auto left = disk.Left();
+        EXPECT_GT(LevelOf(left, start + SecondsToFrames(0.5), SecondsToFrames(1.5)).rms, 500) << music;
+        EXPECT_EQ(LevelOf(left, stopped + 4096, SecondsToFrames(0.3)).rms, 0) << music;
     }
     EXPECT_TRUE(errors.empty());
 }
