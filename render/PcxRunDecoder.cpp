@@ -30,28 +30,32 @@ bool PcxRunDecoder::Feed(const uint8_t* data, size_t size)
 {
     const uint8_t* p = data;
     const uint8_t* const end = data + size;
-    if (p < end && pendingRun_ >= 0 && written_ < count_) {
-        const size_t n = std::min<size_t>(static_cast<size_t>(pendingRun_), count_ - written_);
-        std::fill_n(pixels_ + written_, n, colors_[*p++]);
-        written_ += n;
+    uint32_t* out = pixels_ + written_;
+    uint32_t* const last = pixels_ + count_;
+    if (p < end && pendingRun_ >= 0 && out < last) {
+        const size_t n = std::min<size_t>(size_t(pendingRun_), size_t(last - out));
+        out = std::fill_n(out, n, colors_[*p++]);
         pendingRun_ = -1;
     }
-    while (p < end && written_ < count_) {
+    while (p < end && out < last) {
         const uint8_t b = *p++;
         if (b < 0xC0) {
-            pixels_[written_++] = colors_[b];
+            *out++ = colors_[b];
             continue;
         }
         const size_t run = b & 0x3F;
         if (p == end) {
-            pendingRun_ = static_cast<int>(run);
+            pendingRun_ = int(run);
             break;
         }
-        const size_t n = std::min(run, count_ - written_);
-        std::fill_n(pixels_ + written_, n, colors_[*p++]);
-        written_ += n;
+        const uint32_t color = colors_[*p++];
+        const size_t n = std::min(run, size_t(last - out));
+        for (size_t i = 0; i < n; ++i)
+            out[i] = color;
+        out += n;
     }
-    return written_ < count_;
+    written_ = size_t(out - pixels_);
+    return out < last;
 }
 
 void PcxRunDecoder::FillRest()
