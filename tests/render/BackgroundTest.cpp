@@ -10,6 +10,7 @@ namespace {
 
 using test::FieldPixel;
 using test::PcxBuilder;
+using test::PlainPicture;
 
 namespace fs = std::filesystem;
 
@@ -24,22 +25,6 @@ std::string BlockPicture()
         std::vector<uint8_t> line(64);
         for (int col = 0; col < 64; ++col)
             line[size_t(col)] = uint8_t(16 * (col / 4) + row / 4);
-        pcx.AddRow(line);
-    }
-    return pcx.Bytes();
-}
-
-// Grey, with white corners so that the text keeps its own colour (it takes
-// the texture coordinate (0, 1), where filtering mixes the four corners).
-std::string GreyPicture()
-{
-    PcxBuilder pcx(64, 64);
-    pcx.SetColor(1, 128, 128, 128);
-    pcx.SetColor(2, 255, 255, 255);
-    for (int row = 0; row < 64; ++row) {
-        std::vector<uint8_t> line(64, 1);
-        if (row == 0 || row == 63)
-            line.front() = line.back() = 2;
         pcx.AddRow(line);
     }
     return pcx.Bytes();
@@ -103,7 +88,7 @@ TEST_F(Background, FirstRowAlongTheBottomStretchedPastTheView)
 
 TEST_F(Background, EverySignalLoadsANewTextureAndLogsIt)
 {
-    texture = Picture("grey.pcx", GreyPicture());
+    texture = Picture("grey.pcx", PlainPicture(128, 128, 128));
     Signal();
     Frame();
     const GLuint first = renderer->Texture;
@@ -125,7 +110,7 @@ TEST_F(Background, EverySignalLoadsANewTextureAndLogsIt)
 TEST_F(Background, LogIsNotMovedOntoAnEarlierOne)
 {
     folder.write("/Data/Log.txt", "earlier run\r\n");
-    texture = Picture("grey.pcx", GreyPicture());
+    texture = Picture("grey.pcx", PlainPicture(128, 128, 128));
     Signal();
     Frame();
     EXPECT_EQ(folder.read("/Data/Log.txt"), "earlier run\r\n");
@@ -153,7 +138,7 @@ TEST_F(Background, LoaderFailureGivesAPlainBackgroundWithoutABox)
 
 TEST_F(Background, RaisedErrorIsReportedOnce)
 {
-    texture = Picture("grey.pcx", GreyPicture());
+    texture = Picture("grey.pcx", PlainPicture(128, 128, 128));
     // Every write to the log fails (the disk is full), which the loader
     // raises; and this signal cannot be deleted.
     fs::remove(folder.file("/log.txt"));
@@ -214,7 +199,7 @@ TEST_F(Background, ScoreIsDarkEdgedWhiteAtTheTopRight)
     renderer->FreeScene();
     form->resize(900, 660);
     renderer->SetupScene();
-    texture = Picture("grey.pcx", GreyPicture());
+    texture = Picture("grey.pcx", PlainPicture(128, 128, 128));
     Signal();
     Score = 0;
     const QImage zero = Frame();

@@ -76,4 +76,22 @@ struct PcxBuilder {
     }
 };
 
+// A 64 x 64 picture of one colour whose four corner texels are white: the
+// spheres, tori and text take the texture coordinate (0, 1), where linear
+// filtering mixes exactly those four corners, so they keep their own colour
+// while the background shows the picture's.
+inline std::string PlainPicture(uint8_t r, uint8_t g, uint8_t b)
+{
+    PcxBuilder pcx(64, 64);
+    pcx.SetColor(1, r, g, b);
+    pcx.SetColor(2, 255, 255, 255);
+    for (int row = 0; row < 64; ++row) {
+        std::vector<uint8_t> line(64, 1);
+        if (row == 0 || row == 63)
+            line.front() = line.back() = 2;
+        pcx.AddRow(line);
+    }
+    return pcx.Bytes();
+}
+
 }  // namespace zorbil::test

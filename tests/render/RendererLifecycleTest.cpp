@@ -65,7 +65,11 @@ TEST_F(Lifecycle, HundredsOfCyclesLeaveNothingBehind)
     EXPECT_EQ(after.threads, before.threads);
     EXPECT_EQ(after.fds, before.fds);
     std::printf("RSS %ld KiB before, %ld KiB after 100 cycles\n", before.rssKiB, after.rssKiB);
+#ifndef __SANITIZE_ADDRESS__
+    // AddressSanitizer holds freed memory back on purpose; there its leak
+    // check at exit stands in for this bound.
     EXPECT_LT(after.rssKiB - before.rssKiB, 8 * 1024);
+#endif
 }
 
 TEST_F(Lifecycle, CreatedSuspendedDrawsNothingUntilResumed)

@@ -10,7 +10,7 @@ namespace {
 
 using test::FieldPixel;
 using test::Gray;
-using test::PcxBuilder;
+using test::PlainPicture;
 
 // Spread out so that every sphere and its shadow stand alone on the
 // background: body cells (6, 3) and (6, 7) have an odd X + Y, (9, 3) and
@@ -25,24 +25,6 @@ void SpreadSnake()
     Snake.Body[3] = {9, 7};
     Donut = {12, 8};
     SpinAngle = 0;
-}
-
-// A 64 x 64 picture of one colour whose four corner texels are white: the
-// spheres, tori and text take the texture coordinate (0, 1), where linear
-// filtering mixes exactly those four corners, so they keep their own colour
-// while the background shows the picture's.
-std::string PlainPicture(uint8_t r, uint8_t g, uint8_t b)
-{
-    PcxBuilder pcx(64, 64);
-    pcx.SetColor(1, r, g, b);
-    pcx.SetColor(2, 255, 255, 255);
-    for (int row = 0; row < 64; ++row) {
-        std::vector<uint8_t> line(64, 1);
-        if (row == 0 || row == 63)
-            line.front() = line.back() = 2;
-        pcx.AddRow(line);
-    }
-    return pcx.Bytes();
 }
 
 // Centre of what is not background blue (the spheres are grey to white)

@@ -21,11 +21,11 @@ class Surface : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        test::TestApp();
         form.resize(320, 240);
         form.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
     }
+    test::QtApp app;  // before the form
     TCGForm form;
 };
 
