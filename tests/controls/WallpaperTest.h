@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QObject>
+
+class WallpaperTest : public QObject {
+    Q_OBJECT
+private slots:
+    void TilesFromTopLeftCutAtEdges_data();
+    void TilesFromTopLeftCutAtEdges();
+    void EmptyTilePaintsNothing();
+    void TransColorRepaintsOnlyOnChange();
+    void FillsItsParent();
+};
