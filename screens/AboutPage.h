@@ -1,0 +1,10 @@
+// The about page of the help screen: logo, name, credits and links.
+#pragma once
+
+#include <QWidget>
+
+namespace zorbil {
+
+void FillAboutPage(QWidget* page);
+
+}  // namespace zorbil

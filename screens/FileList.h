@@ -1,0 +1,28 @@
+// A list of the files of one folder that match a mask, sorted by name, with
+// nothing selected at first; single selection.
+#pragma once
+
+#include <QListWidget>
+#include <QString>
+
+namespace zorbil {
+
+class FileList : public QListWidget {
+    Q_OBJECT
+public:
+    FileList(const QString& mask, QWidget* parent);
+
+    // Lists the folder afresh. False, with an empty list, when the folder
+    // cannot be read.
+    bool SetDirectory(const QString& folder);
+    const QString& Directory() const { return directory_; }
+
+    // The selected file's full path, or "" when nothing is selected.
+    QString FileName() const;
+
+private:
+    QString mask_;
+    QString directory_;
+};
+
+}  // namespace zorbil

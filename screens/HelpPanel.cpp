@@ -1,0 +1,142 @@
+#include "screens/HelpPanel.h"
+
+#include <QEvent>
+#include <QFile>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QStringDecoder>
+
+#include "config/GameFolder.h"
+#include "screens/AboutPage.h"
+#include "screens/Fonts.h"
+#include "screens/HelpTexts.h"
+#include "screens/ScreenArt.h"
+
+namespace zorbil {
+
+namespace {
+
+// The pages' wallpapers are placed, not aligned to fill.
+constexpr QRect PageWallpaperRect{0, 0, 620, 333};
+
+QString DecodeNotes(const QByteArray& bytes)
+{
+    // Players may save the notes from an old editor: anything that is not
+    // UTF-8 is read as Latin-1 rather than shown with broken letters.
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    QString text = utf8.decode(bytes);
+    if (utf8.hasError())
+        text = QString::fromLatin1(bytes);
+    return text;
+}
+
+}  // namespace
+
+HelpPanel::HelpPanel(QWidget* parent)
+    : ScreenPanel(parent, "MenuAide", QGuiApplication::palette().color(QPalette::Button), "AideTex"),
+      PageControlAide(new QTabWidget(this))
+{
+    AddTitle("ImageAide", "ImageAide", {8, 8, 625, 55});
+    PageControlAide->setObjectName("PageControlAide");
+    PageControlAide->setFont(WindowFont());
+    PageControlAide->setUsesScrollButtons(false);
+    Layout->Place(PageControlAide, {8, 72, 628, 361}, 0);
+
+    QWidget* about = AddPage("TabAbout", "A propos", "AideAboutTex", {8, 8, 620, 333});
+    FillAboutPage(about);
+    AddTextPages();
+    AddInfosPage();
+    PageControlAide->setCurrentIndex(0);
+
+    MenuAideOK = AddButton("MenuAideOK", "&Continuer", {8, 440, 625, 30}, AnchorLeft | AnchorRight | AnchorBottom,
+                           WindowTextColor);
+}
+
+QWidget* HelpPanel::AddPage(const char* name, const QString& caption, const char* wallpaperName, QRect wallpaperRect)
+{
+    auto* page = new QWidget;
+    page->setObjectName(name);
+    auto* wallpaper = new TMiraboWallpaper(page);
+    wallpaper->setObjectName(wallpaperName);
+    wallpaper->SetAlign(TMiraboWallpaper::TAlign::None);
+    wallpaper->setGeometry(wallpaperRect);
+    wallpaper->SetImage(ScreenArt("AideTex"));
+    PageControlAide->addTab(page, caption);
+    return page;
+}
+
+void HelpPanel::AddTextPages()
+{
+    const struct {
+        const char* name;
+        const char* caption;
+        const char* wallpaper;
+    } pages[] = {
+        {"TabIntro", "Principes du jeu", "AideP1Tex"},
+        {"TabMenus", "Les menus", "AideP2Tex"},
+        {"TabCommandes", "Les commandes", "AideP3Tex"},
+        {"TabTexMus", "Textures et musiques", "AideP4Tex"},
+    };
+    for (const auto& p : pages) {
+        QWidget* page = AddPage(p.name, p.caption, p.wallpaper, PageWallpaperRect);
+        for (const HelpText& t : HelpTexts()) {
+            if (qstrcmp(t.page, p.name) != 0)
+                continue;
+            auto* label = new QLabel(QString::fromUtf8(t.text), page);
+            label->setObjectName(t.name);
+            label->setFont(WindowFont());
+            label->setWordWrap(true);
+            label->setGeometry(t.left, t.top, t.width, label->heightForWidth(t.width));
+        }
+    }
+}
+
+void HelpPanel::AddInfosPage()
+{
+    TabInfosSup = AddPage("TabInfosSup", "Infos complémentaires (Zorbil.txt)", "AideP5Tex", PageWallpaperRect);
+    auto* label = new QLabel(
+        "N'hésitez surtout pas à lire le fichier Zorbil.txt. Il contient bien plus de renseignements que ceux donnés "
+        "ici, comme des explications pour configurer la carte son ou des avertissements importants sur les messages "
+        "d'erreur qui peuvent parfois s'afficher.",
+        TabInfosSup);
+    label->setObjectName("LabelAideTxt");
+    label->setFont(WindowFont());
+    label->setWordWrap(true);
+    label->setGeometry(4, 19, 608, label->heightForWidth(608));
+
+    Memo = new QPlainTextEdit("Memo", TabInfosSup);
+    Memo->setObjectName("Memo");
+    Memo->setReadOnly(true);
+    Memo->setFont(WindowFont());
+    Memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    QPalette p = Memo->palette();
+    p.setColor(QPalette::Base, QColor(0xC8, 0xC8, 0xC8));
+    Memo->setPalette(p);
+    Memo->setGeometry(5, 64, 610, 265);
+    TabInfosSup->installEventFilter(this);
+}
+
+bool HelpPanel::eventFilter(QObject* watched, QEvent* event)
+{
+    // The page shows when it is selected and when the screen opens on it;
+    // a window coming back from the task bar is no new showing.
+    if (watched == TabInfosSup && event->type() == QEvent::Show && !event->spontaneous())
+        // After the page has finished showing, so an error box does not
+        // interrupt the page switch.
+        QMetaObject::invokeMethod(this, &HelpPanel::TabInfosSupShow, Qt::QueuedConnection);
+    return ScreenPanel::eventFilter(watched, event);
+}
+
+void HelpPanel::TabInfosSupShow()
+{
+    const QString path = QString::fromStdString(GamePath(NotesFileTail));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        QMessageBox::critical(window(), QGuiApplication::applicationDisplayName(),
+                              QString("Impossible d'ouvrir le fichier %1.").arg(path));
+        return;
+    }
+    Memo->setPlainText(DecodeNotes(file.readAll()));
+}
+
+}  // namespace zorbil

@@ -1,0 +1,38 @@
+// The help screen: an about page, four pages of help and the notes file
+// "Zorbil.txt", read afresh every time its page shows.
+#pragma once
+
+#include <QPlainTextEdit>
+#include <QTabWidget>
+
+#include "screens/ScreenPanel.h"
+
+namespace zorbil {
+
+inline constexpr const char* NotesFileTail = "/Zorbil.txt";
+
+class HelpPanel : public ScreenPanel {
+    Q_OBJECT
+public:
+    explicit HelpPanel(QWidget* parent);
+
+    // Replaces the memo's lines with the notes file; a file that cannot be
+    // opened is reported in a box titled with the application's title and
+    // the memo keeps its text.
+    void TabInfosSupShow();
+
+    QTabWidget* PageControlAide;
+    QWidget* TabInfosSup;
+    QPlainTextEdit* Memo;
+    FlatButton* MenuAideOK;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QWidget* AddPage(const char* name, const QString& caption, const char* wallpaperName, QRect wallpaperRect);
+    void AddTextPages();
+    void AddInfosPage();
+};
+
+}  // namespace zorbil

@@ -1,0 +1,19 @@
+// The texts of the four help pages, each with its place on its page.
+#pragma once
+
+#include <span>
+
+namespace zorbil {
+
+struct HelpText {
+    const char* page;
+    const char* name;
+    int left;
+    int top;
+    int width;
+    const char* text;
+};
+
+std::span<const HelpText> HelpTexts();
+
+}  // namespace zorbil

@@ -1,0 +1,121 @@
+#include "screens/OptionsPanel.h"
+
+#include "config/GameFolder.h"
+#include "config/Settings.h"
+#include "screens/Fonts.h"
+
+namespace zorbil {
+
+namespace {
+
+QSlider* MakeSpeed(QWidget* parent)
+{
+    auto* s = new QSlider(Qt::Horizontal, parent);
+    s->setObjectName("Speed");
+    s->setRange(0, 9);
+    s->setValue(5);
+    s->setPageStep(1);
+    s->setTickPosition(QSlider::TicksBelow);
+    s->setTickInterval(1);
+    return s;
+}
+
+FileList* MakeList(const char* name, const char* mask, QWidget* parent)
+{
+    auto* list = new FileList(mask, parent);
+    list->setObjectName(name);
+    list->setFont(ArialFont(16, Bold | Italic));
+    QPalette p = list->palette();
+    p.setColor(QPalette::Base, QColor(0xC0, 0xC0, 0x00));
+    list->setPalette(p);
+    return list;
+}
+
+QCheckBox* MakeBox(const char* name, QWidget* parent)
+{
+    auto* box = new QCheckBox(parent);
+    box->setObjectName(name);
+    box->setChecked(true);
+    box->setCursor(Qt::PointingHandCursor);
+    return box;
+}
+
+}  // namespace
+
+OptionsPanel::OptionsPanel(QWidget* parent)
+    : ScreenPanel(parent, "MenuOptions", QColor(0xC0, 0xC0, 0x00), "OptionsTex"),
+      Speed(MakeSpeed(this)),
+      TexList(MakeList("TexList", "*.pcx", this)),
+      ModList(MakeList("ModList", "*.mus", this)),
+      SonAct(MakeBox("SonAct", this)),
+      MusicAct(MakeBox("MusicAct", this)),
+      LabelWarning(AddLabel("LabelWarning",
+                            "Choisissez une texture et / ou une musique à utiliser pendant le jeu dans les listes "
+                            "ci-dessous.",
+                            {8, 120, 623, 38}, AnchorLeft | AnchorTop | AnchorRight, ArialFont(16, Bold), Qt::red,
+                            Qt::AlignCenter)),
+      LabelVitesse(AddLabel("LabelVitesse", "Vitesse de Zorbil :", {8, 120, 153, 19}, AnchorsLeftTop,
+                            ArialFont(17, Bold), WindowTextColor)),
+      LabelRapide(AddLabel("LabelRapide", "Rapide", {264, 120, 52, 18}, AnchorsLeftTop, ArialFont(16, Bold | Italic),
+                           WindowTextColor)),
+      LabelLente(AddLabel("LabelLente", "Lente", {592, 120, 43, 18}, AnchorTop | AnchorRight,
+                          ArialFont(16, Bold | Italic), WindowTextColor)),
+      LabelTexture(AddLabel("LabelTexture", "Texture de l'arrière-plan :", {7, 183, 199, 19}, AnchorsLeftTop,
+                            ArialFont(17, Bold), WindowTextColor)),
+      LabelMod(AddLabel("LabelMod", "Musique de fond :", {327, 183, 140, 19}, AnchorTop | AnchorRight,
+                        ArialFont(17, Bold), WindowTextColor)),
+      MenuOptionsOK(AddButton("MenuOptionsOK", "&Continuer", {8, 440, 625, 30},
+                              AnchorLeft | AnchorRight | AnchorBottom, WindowTextColor)),
+      normalOnly_{Speed, LabelMod, LabelTexture, LabelVitesse, LabelLente, LabelRapide}
+{
+    AddTitle("ImageOptions", "ImageOptions", {8, 8, 625, 57});
+    LabelWarning->setWordWrap(true);
+    LabelWarning->hide();
+    Layout->Place(Speed, {328, 116, 257, 29}, AnchorLeft | AnchorTop | AnchorRight);
+    Layout->Place(TexList, {8, 244, 305, 104}, AnchorLeft | AnchorTop | AnchorBottom);
+    Layout->Place(ModList, {328, 244, 305, 104}, AnchorTop | AnchorRight | AnchorBottom);
+    Layout->Place(SonAct, {8, 392, 17, 17}, AnchorLeft | AnchorBottom);
+    AddLabel("LabelSonAct", "Activer les sons", {31, 391, 125, 19}, AnchorLeft | AnchorBottom, ArialFont(17, Bold),
+             WindowTextColor);
+    Layout->Place(MusicAct, {448, 392, 17, 17}, AnchorRight | AnchorBottom);
+    AddLabel("LabelMusAct", "Activer les musiques", {471, 391, 162, 19}, AnchorRight | AnchorBottom,
+             ArialFont(17, Bold), WindowTextColor);
+}
+
+QStringList OptionsPanel::PointLists()
+{
+    QStringList missing;
+    const QString folder = QString::fromStdString(GameFolder());
+    if (!ModList->SetDirectory(folder + MusicsFolderTail))
+        missing << ModList->Directory();
+    if (!TexList->SetDirectory(folder + TexturesFolderTail))
+        missing << TexList->Directory();
+    return missing;
+}
+
+void OptionsPanel::SetWarningLayout()
+{
+    LabelWarning->show();
+    for (QWidget* w : normalOnly_)
+        w->hide();
+}
+
+void OptionsPanel::SetNormalLayout()
+{
+    LabelWarning->hide();
+    for (QWidget* w : normalOnly_)
+        w->show();
+}
+
+bool OptionsPanel::InWarningLayout() const
+{
+    return !LabelWarning->isHidden();
+}
+
+bool OptionsPanel::SaveOptions() const
+{
+    const GameOptions options{Speed->value(), SonAct->isChecked() ? 1 : 0, MusicAct->isChecked() ? 1 : 0};
+    return zorbil::SaveOptions(GamePath(ConfigFileTail), options);
+}
+
+}  // namespace zorbil

@@ -1,0 +1,51 @@
+// The options screen: speed, background picture, music and the two sound
+// switches. Its warning layout asks for a picture or a music to play with.
+#pragma once
+
+#include <QCheckBox>
+#include <QSlider>
+#include <QStringList>
+
+#include "screens/FileList.h"
+#include "screens/ScreenPanel.h"
+
+namespace zorbil {
+
+inline constexpr const char* TexturesFolderTail = "/Textures/";
+inline constexpr const char* MusicsFolderTail = "/Musiques/";
+
+class OptionsPanel : public ScreenPanel {
+    Q_OBJECT
+public:
+    explicit OptionsPanel(QWidget* parent);
+
+    // Points TexList at Textures and ModList at Musiques of the game folder,
+    // nothing selected. Returns the folders that could not be listed.
+    QStringList PointLists();
+
+    void SetWarningLayout();
+    void SetNormalLayout();
+    bool InWarningLayout() const;
+
+    // Writes Speed, SonAct and MusAct to the settings file; greyed boxes
+    // count as their state. False on a failed write.
+    bool SaveOptions() const;
+
+    QSlider* Speed;
+    FileList* TexList;
+    FileList* ModList;
+    QCheckBox* SonAct;
+    QCheckBox* MusicAct;
+    QLabel* LabelWarning;
+    QLabel* LabelVitesse;
+    QLabel* LabelRapide;
+    QLabel* LabelLente;
+    QLabel* LabelTexture;
+    QLabel* LabelMod;
+    FlatButton* MenuOptionsOK;
+
+private:
+    QWidget* const normalOnly_[6];
+};
+
+}  // namespace zorbil

@@ -1,0 +1,17 @@
+// The pause screen over an interrupted game.
+#pragma once
+
+#include "screens/ScreenPanel.h"
+
+namespace zorbil {
+
+class PausePanel : public ScreenPanel {
+    Q_OBJECT
+public:
+    explicit PausePanel(QWidget* parent);
+
+    FlatButton* MenuPauseContinuer;
+    FlatButton* MenuPauseQuitter;
+};
+
+}  // namespace zorbil

@@ -1,0 +1,10 @@
+#include "screens/ScreenArt.h"
+
+namespace zorbil {
+
+QImage ScreenArt(const QString&)
+{
+    return {};
+}
+
+}  // namespace zorbil

@@ -1,0 +1,83 @@
+#include "screens/ScreenPanel.h"
+
+#include "screens/ScreenArt.h"
+
+namespace zorbil {
+
+ScreenPanel::ScreenPanel(QWidget* parent, const QString& name, const QColor& color, const QString& tileName)
+    : QFrame(parent), Wallpaper(new TMiraboWallpaper(this)), Layout(new AnchorLayout(this, DesignSize))
+{
+    setObjectName(name);
+    setFrameShape(QFrame::NoFrame);
+    setAutoFillBackground(true);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, color);
+    setPalette(p);
+    // Over the game the pointer is hidden; an open panel shows it again.
+    setCursor(Qt::ArrowCursor);
+    Wallpaper->setObjectName(tileName);
+    Wallpaper->SetImage(ScreenArt(tileName));
+    hide();
+    setEnabled(false);
+}
+
+void ScreenPanel::ShowPanel()
+{
+    show();
+    setEnabled(true);
+    raise();
+}
+
+void ScreenPanel::ShowOver()
+{
+    show();
+    setEnabled(true);
+}
+
+void ScreenPanel::HidePanel()
+{
+    hide();
+    setEnabled(false);
+}
+
+QLabel* ScreenPanel::AddPicture(const QString& name, const QString& pictureName, QRect design, Anchors anchors)
+{
+    auto* label = new QLabel(this);
+    label->setObjectName(name);
+    label->setPixmap(QPixmap::fromImage(ScreenArt(pictureName)));
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Layout->Place(label, design, anchors);
+    return label;
+}
+
+QLabel* ScreenPanel::AddTitle(const QString& name, const QString& pictureName, QRect design)
+{
+    QLabel* title = AddPicture(name, pictureName, design, AnchorLeft | AnchorTop | AnchorRight);
+    title->setAlignment(Qt::AlignCenter);
+    return title;
+}
+
+FlatButton* ScreenPanel::AddButton(const QString& name, const QString& caption, QRect design, Anchors anchors,
+                                   const QColor& fontColor)
+{
+    auto* button = new FlatButton(caption, fontColor, this);
+    button->setObjectName(name);
+    Layout->Place(button, design, anchors);
+    return button;
+}
+
+QLabel* ScreenPanel::AddLabel(const QString& name, const QString& text, QRect design, Anchors anchors,
+                              const QFont& font, const QColor& color, Qt::Alignment alignment)
+{
+    auto* label = new QLabel(text, this);
+    label->setObjectName(name);
+    label->setFont(font);
+    label->setAlignment(alignment);
+    QPalette p = label->palette();
+    p.setColor(QPalette::WindowText, color);
+    label->setPalette(p);
+    Layout->Place(label, design, anchors);
+    return label;
+}
+
+}  // namespace zorbil

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QObject>
+
+class HelpPanelTest : public QObject {
+    Q_OBJECT
+private slots:
+    void PagesInOrderStartingWithTheAboutPage();
+    void HelpTextsAreExact();
+    void AboutPageHasSevenLinks();
+    void NotesFileIsReadEveryTimeItsPageShows();
+    void MissingNotesFileIsReportedAndTheMemoKeepsItsText();
+};

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QObject>
+
+class OptionsPanelTest : public QObject {
+    Q_OBJECT
+private slots:
+    void ListsShowMatchingFilesSortedWithNothingSelected();
+    void MissingFoldersAreReturnedAndLeaveEmptyLists();
+    void WarningLayoutAndItsUndoing();
+    void SavesTheThreeKeys();
+};
