@@ -1,0 +1,180 @@
+// The course of a game: "&Jouer", the start, the steps, the game keys and
+// the game over.
+#include <QApplication>
+#include <QKeyEvent>
+#include <QWindow>
+
+#include "game/GameState.h"
+#include "game/KeyControl.h"
+#include "game/ReloadSignal.h"
+#include "game/VirtualKeys.h"
+#include "game/ZorbilMain.h"
+#include "render/GLThread.h"
+#include "screens/GameOverPanel.h"
+#include "screens/HelpPanel.h"
+#include "screens/MainMenuPanel.h"
+#include "screens/OptionsPanel.h"
+#include "screens/PausePanel.h"
+#include "screens/ScoresPanel.h"
+
+namespace zorbil {
+
+inline constexpr const char* DiskWriteErrorMessage =
+    "Impossible d'écrire sur le disque. Vérifiez qu'il n'est pas plein ou protégé en écriture.";
+
+void TZorbilForm::BtnJouerClick()
+{
+    const bool music = !MenuOptions->ModList->FileName().isEmpty();
+    const bool texture = !MenuOptions->TexList->FileName().isEmpty();
+    if (!music)
+        ShowChoiceWarning();
+    if (!texture)
+        ShowChoiceWarning();
+    if (music)
+        LaunchGame();
+    if (!GameRunning && texture)
+        LaunchGame();
+}
+
+void TZorbilForm::ShowChoiceWarning()
+{
+    MenuOptions->SetWarningLayout();
+    MenuOptions->ShowPanel();
+}
+
+void TZorbilForm::LaunchGame()
+{
+    StartGame();
+    sound_.PlayGameMusic();
+}
+
+void TZorbilForm::StartGame()
+{
+    SetStartValues();
+    if (!WriteReloadSignal())
+        ErrorBox(DiskWriteErrorMessage);
+    MenuPrincipal->HidePanel();
+    MenuOptions->HidePanel();
+    MenuAide->HidePanel();
+    MenuScores->HidePanel();
+    GameOver->HidePanel();
+    tmrGame->start();
+    tmrAnimate->start();
+    AttachGameKeys();
+    setCursor(Qt::BlankCursor);
+    PlaceDonut();
+    GameRunning = true;
+    renderer_->SetupScene();
+    renderer_->Resume();
+}
+
+void TZorbilForm::EndGame()
+{
+    // The pause has already stopped the renderer.
+    if (!GamePaused) {
+        renderer_->Suspend();
+        renderer_->FreeScene();
+    }
+    GamePaused = false;
+    GameOver->ShowPanel();
+    tmrGame->stop();
+    tmrAnimate->stop();
+    sound_.PlayEffect(OverSoundTail);
+    DetachGameKeys();
+    unsetCursor();
+    GameRunning = false;
+    if (Score > BestScore)
+        BestScore = Score;
+    MenuScores->ShowBestScore(BestScore);
+    MenuScores->ShowScore(Score);
+}
+
+void TZorbilForm::tmrGameTimer()
+{
+    zorbil::tmrGameTimer(*this);
+}
+
+void TZorbilForm::tmrAnimateTimer()
+{
+    zorbil::tmrAnimateTimer();
+}
+
+void TZorbilForm::InterruptGame()
+{
+    if (GameRunning)
+        tmrGame->stop();
+    renderer_->Suspend();
+    renderer_->FreeScene();
+}
+
+void TZorbilForm::ResumeRenderer()
+{
+    renderer_->SetupScene();
+    renderer_->Resume();
+}
+
+void TZorbilForm::GameKeyDown(int qtKey)
+{
+    switch (zorbil::GameKeyDown(VirtualKeyFromQt(qtKey), tmrGame->isActive())) {
+    case GameScreen::None:
+        break;
+    case GameScreen::Pause:
+        InterruptGame();
+        MenuPause->ShowOver();
+        GamePaused = true;
+        break;
+    case GameScreen::Help:
+        InterruptGame();
+        MenuAide->ShowOver();
+        break;
+    case GameScreen::Options:
+        InterruptGame();
+        MusicBeforeOptions = SelectedMusic();
+        MenuOptions->ShowOver();
+        break;
+    case GameScreen::Scores:
+        InterruptGame();
+        MenuScores->ShowScore(Score);
+        MenuScores->ShowOver();
+        break;
+    }
+}
+
+// Attached to the whole application so the keys are seen before whatever
+// control of an open panel has the focus.
+void TZorbilForm::AttachGameKeys()
+{
+    if (keysAttached_)
+        return;
+    qApp->installEventFilter(this);
+    keysAttached_ = true;
+}
+
+void TZorbilForm::DetachGameKeys()
+{
+    if (!keysAttached_)
+        return;
+    qApp->removeEventFilter(this);
+    keysAttached_ = false;
+}
+
+// A key press reaches the window system's window first and is then passed
+// down to the focused control (and up its parents when ignored). Taking it
+// at the window alone sees each press once, and only while this window is
+// the active one: a message box's keys are its own.
+bool TZorbilForm::IsOurWindow(QObject* receiver) const
+{
+    for (auto* w = qobject_cast<QWindow*>(receiver); w; w = w->parent())
+        if (w == windowHandle())
+            return true;
+    return false;
+}
+
+bool TZorbilForm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (keysAttached_ && event->type() == QEvent::KeyPress && IsOurWindow(watched))
+        GameKeyDown(static_cast<QKeyEvent*>(event)->key());
+    return TCGForm::eventFilter(watched, event);
+}
+
+}  // namespace zorbil

@@ -1,0 +1,16 @@
+// "Data/Temp.dat": an empty file whose presence makes the next frame load
+// the selected background picture into the current drawing context.
+#pragma once
+
+#include <string>
+
+namespace zorbil {
+
+inline constexpr const char* ReloadSignalTail = "/Data/Temp.dat";
+
+// Creates the file, or empties an existing one. False when that fails.
+bool WriteReloadSignal();
+// Removes the file; a missing file is no error.
+void DeleteReloadSignal();
+
+}  // namespace zorbil

@@ -1,0 +1,192 @@
+#include "game/ZorbilMain.h"
+
+#include <QCloseEvent>
+#include <QMessageBox>
+#include <QScreen>
+
+#include "config/GameFolder.h"
+#include "config/Settings.h"
+#include "game/GameState.h"
+#include "game/Random.h"
+#include "game/ReloadSignal.h"
+#include "render/GLThread.h"
+#include "screens/GameOverPanel.h"
+#include "screens/HelpPanel.h"
+#include "screens/MainMenuPanel.h"
+#include "screens/OptionsPanel.h"
+#include "screens/PausePanel.h"
+#include "screens/ScoresFile.h"
+#include "screens/ScoresPanel.h"
+
+namespace zorbil {
+
+inline constexpr const char* MissingFoldersMessage =
+    "Impossible de lire le contenu des répertoires suivants : %1. Les textures et les musiques du jeu doivent se "
+    "trouver dans les sous-répertoires Textures et Musiques du répertoire du jeu. Lisez Zorbil.txt pour plus de "
+    "détails.";
+
+TZorbilForm::TZorbilForm(SoundLibrary& sound, QWidget* configDialog)
+    : tmrGame(new QTimer(this)),
+      tmrAnimate(new QTimer(this)),
+      GameOver(new GameOverPanel(this)),
+      MenuPause(new PausePanel(this)),
+      MenuPrincipal(new MainMenuPanel(this)),
+      MenuScores(new ScoresPanel(this)),
+      MenuOptions(new OptionsPanel(this)),
+      MenuAide(new HelpPanel(this)),
+      configDialog_(configDialog),
+      sound_(sound, *this, [this](const std::string& m) { ErrorBox(m); })
+{
+    setWindowTitle("Zorbil");
+    QPalette p = palette();
+    p.setColor(QPalette::Window, Qt::black);
+    setPalette(p);
+    tmrGame->setInterval(250);
+    tmrAnimate->setInterval(40);
+    ConnectHandlers();
+    FormCreate();
+}
+
+TZorbilForm::~TZorbilForm()
+{
+    DetachGameKeys();
+}
+
+void TZorbilForm::ConnectHandlers()
+{
+    connect(tmrGame, &QTimer::timeout, this, &TZorbilForm::tmrGameTimer);
+    connect(tmrAnimate, &QTimer::timeout, this, &TZorbilForm::tmrAnimateTimer);
+    connect(MenuOptions->Speed, &QSlider::valueChanged, this, &TZorbilForm::SpeedChange);
+    connect(MenuPrincipal->BtnJouer, &QAbstractButton::clicked, this, &TZorbilForm::BtnJouerClick);
+    connect(MenuPrincipal->BtnScores, &QAbstractButton::clicked, this, &TZorbilForm::BtnScoresClick);
+    connect(MenuPrincipal->BtnAide, &QAbstractButton::clicked, this, &TZorbilForm::BtnAideClick);
+    connect(MenuPrincipal->BtnOptions, &QAbstractButton::clicked, this, &TZorbilForm::BtnOptionsClick);
+    connect(MenuPrincipal->BtnQuitter, &QAbstractButton::clicked, this, &TZorbilForm::BtnQuitterClick);
+    connect(GameOver->GameOverOK, &QAbstractButton::clicked, this, &TZorbilForm::GameOverOKClick);
+    connect(MenuScores->MenuScoresOK, &QAbstractButton::clicked, this, &TZorbilForm::MenuScoresOKClick);
+    connect(MenuOptions->MenuOptionsOK, &QAbstractButton::clicked, this, &TZorbilForm::MenuOptionsOKClick);
+    connect(MenuAide->MenuAideOK, &QAbstractButton::clicked, this, &TZorbilForm::MenuAideOKClick);
+    connect(MenuPause->MenuPauseContinuer, &QAbstractButton::clicked, this, &TZorbilForm::MenuPauseContinuerClick);
+    connect(MenuPause->MenuPauseQuitter, &QAbstractButton::clicked, this, &TZorbilForm::MenuPauseQuitterClick);
+}
+
+void TZorbilForm::FormCreate()
+{
+    ReadOptionsAndBestScore();
+    MenuScores->ShowBestScore(BestScore);
+    setGeometry(screen()->availableGeometry());
+    PointFileLists();
+    Randomize();
+    renderer_ = std::make_unique<TWRenderer>(
+        *this, [this] { return MenuOptions->TexList->FileName().toStdString(); },
+        [this](const std::string& m) { ErrorBox(m); });
+}
+
+void TZorbilForm::ReadOptionsAndBestScore()
+{
+    // Switches not read count as 0; the speed keeps its design position.
+    GameOptions options{5, 0, 0};
+    const bool read = ReadOptions(GamePath(ConfigFileTail), options);
+    MenuOptions->Speed->setValue(ClampSpeed(options.Speed));
+    if (!read || !ReadBestScore(GamePath(ScoresFileTail), BestScore))
+        ErrorBox(OptionsReadErrorMessage);
+    MenuOptions->SonAct->setChecked(ApplySwitch(options.SonAct, MenuOptions->SonAct->isChecked()));
+    MenuOptions->MusicAct->setChecked(ApplySwitch(options.MusAct, MenuOptions->MusicAct->isChecked()));
+}
+
+// A missing folder leaves its list empty; the window is set up all the same.
+void TZorbilForm::PointFileLists()
+{
+    const QStringList missing = MenuOptions->PointLists();
+    if (!missing.isEmpty())
+        ErrorBox(QString(MissingFoldersMessage).arg(missing.join(", ")).toStdString());
+}
+
+void TZorbilForm::showEvent(QShowEvent* event)
+{
+    TCGForm::showEvent(event);
+    if (!event->spontaneous())
+        FormShow();
+}
+
+void TZorbilForm::FormShow()
+{
+    // A framed window is fitted to the work area by the window manager,
+    // frame included; a frameless one covers it by its own geometry.
+    if (windowFlags() & Qt::FramelessWindowHint)
+        setGeometry(screen()->availableGeometry());
+    else
+        setWindowState(windowState() | Qt::WindowMaximized);
+    sound_.PlayMenuMusic();
+}
+
+void TZorbilForm::closeEvent(QCloseEvent* event)
+{
+    FormClose();
+    event->accept();
+}
+
+void TZorbilForm::FormClose()
+{
+    // Nothing of a game may run on without its render thread.
+    tmrGame->stop();
+    tmrAnimate->stop();
+    DetachGameKeys();
+    renderer_.reset();
+    DeleteReloadSignal();
+    if (configDialog_)
+        configDialog_->close();
+}
+
+void TZorbilForm::resizeEvent(QResizeEvent* event)
+{
+    TCGForm::resizeEvent(event);
+    for (QWidget* panel : std::initializer_list<QWidget*>{GameOver, MenuPause, MenuPrincipal, MenuScores,
+                                                          MenuOptions, MenuAide})
+        panel->setGeometry(rect());
+}
+
+bool TZorbilForm::EffectsOn() const
+{
+    return MenuOptions->SonAct->isChecked();
+}
+
+bool TZorbilForm::MusicOn() const
+{
+    return MenuOptions->MusicAct->isChecked();
+}
+
+std::string TZorbilForm::SelectedMusic() const
+{
+    return MenuOptions->ModList->FileName().toStdString();
+}
+
+void TZorbilForm::GreyAndClear()
+{
+    MenuOptions->MusicAct->setEnabled(false);
+    MenuOptions->SonAct->setEnabled(false);
+    MenuOptions->MusicAct->setChecked(false);
+    MenuOptions->SonAct->setChecked(false);
+}
+
+void TZorbilForm::SpeedChange()
+{
+    tmrGame->setInterval(StepIntervalMs(MenuOptions->Speed->value()));
+}
+
+int TZorbilForm::SpeedPosition() const
+{
+    return MenuOptions->Speed->value();
+}
+
+void TZorbilForm::DonutScored()
+{
+    sound_.PlayEffect(DonutSoundTail);
+}
+
+void TZorbilForm::ErrorBox(const std::string& message)
+{
+    QMessageBox::critical(this, "Erreur", QString::fromStdString(message));
+}
+
+}  // namespace zorbil

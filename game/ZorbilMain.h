@@ -1,0 +1,114 @@
+// TZorbilForm: the game window. Its client area is the OpenGL surface the
+// render thread draws the game on; the six screens are panels over it. It
+// owns the two game timers, the render thread and the game's sounds, and
+// runs the course of a game: start, steps, interruptions, game over.
+//
+// The start-up creates it hidden, after the configuration dialog (the
+// application's main window, closed again when this window closes; null in
+// tests). Construction reads the saved options and the best score, lists the
+// player's textures and musics, seeds the random generator and creates the
+// render thread. The dialog sets the frame (frameless for full screen) and
+// shows the window, which then covers the screen's available area and starts
+// the menu music. The window is the SoundSwitches of the sound set-up.
+#pragma once
+
+#include <QTimer>
+#include <memory>
+
+#include "audio/GameSound.h"
+#include "audio/SoundLibrary.h"
+#include "game/GameRules.h"
+#include "render/CgWindow.h"
+
+namespace zorbil {
+
+class TWRenderer;
+class MainMenuPanel;
+class OptionsPanel;
+class HelpPanel;
+class ScoresPanel;
+class GameOverPanel;
+class PausePanel;
+
+class TZorbilForm : public TCGForm, public SoundSwitches, private GameHooks {
+    Q_OBJECT
+public:
+    TZorbilForm(SoundLibrary& sound, QWidget* configDialog);
+    ~TZorbilForm() override;
+
+    bool EffectsOn() const override;
+    bool MusicOn() const override;
+    std::string SelectedMusic() const override;
+    void GreyAndClear() override;
+
+    // The course of a game.
+    void BtnJouerClick();
+    void ShowChoiceWarning();
+    void LaunchGame();
+    void StartGame();
+    void EndGame() override;
+    void SpeedChange();
+    void tmrGameTimer();
+    void tmrAnimateTimer();
+
+    // The screens' buttons.
+    void BtnScoresClick();
+    void BtnAideClick();
+    void BtnOptionsClick();
+    void BtnQuitterClick();
+    void GameOverOKClick();
+    void MenuScoresOKClick();
+    void MenuOptionsOKClick();
+    void MenuAideOKClick();
+    void MenuPauseContinuerClick();
+    void MenuPauseQuitterClick();
+
+    QTimer* const tmrGame;
+    QTimer* const tmrAnimate;
+    // Bottom to top, the order they cover each other in.
+    GameOverPanel* const GameOver;
+    PausePanel* const MenuPause;
+    MainMenuPanel* const MenuPrincipal;
+    ScoresPanel* const MenuScores;
+    OptionsPanel* const MenuOptions;
+    HelpPanel* const MenuAide;
+
+    TWRenderer* Renderer() const { return renderer_.get(); }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    // GameKeyDown: sees the window's key presses before its controls during
+    // a game, and lets every key go on.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void FormCreate();
+    void FormShow();
+    void FormClose();
+    void ReadOptionsAndBestScore();
+    void PointFileLists();
+    void ConnectHandlers();
+
+    void GameKeyDown(int qtKey);
+    bool IsOurWindow(QObject* receiver) const;
+    void AttachGameKeys();
+    void DetachGameKeys();
+    // Timer off, renderer suspended and its drawing state released.
+    void InterruptGame();
+    // Drawing state back, renderer running.
+    void ResumeRenderer();
+
+    int SpeedPosition() const override;
+    void DonutScored() override;
+
+    void ErrorBox(const std::string& message);
+
+    QWidget* configDialog_;
+    GameSound sound_;
+    std::unique_ptr<TWRenderer> renderer_;
+    bool keysAttached_ = false;
+};
+
+}  // namespace zorbil

@@ -1,0 +1,121 @@
+// A game window as the player gets it: real files in a throw-away game
+// folder, the real sound layer (on SDL's dummy driver), the real renderer on
+// Xvfb, and a plain widget standing for the configuration dialog.
+#pragma once
+
+#include <QTest>
+#include <filesystem>
+#include <memory>
+
+#include "../render/PcxBuilder.h"
+#include "MessageBoxWatcher.h"
+#include "audio/GameSound.h"
+#include "audio/SdlSoundLibrary.h"
+#include "config/GameFolder.h"
+#include "game/GameState.h"
+#include "game/ZorbilMain.h"
+#include "render/GLThread.h"
+#include "screens/GameOverPanel.h"
+#include "screens/HelpPanel.h"
+#include "screens/MainMenuPanel.h"
+#include "screens/OptionsPanel.h"
+#include "screens/PausePanel.h"
+#include "screens/ScoresPanel.h"
+#include "support/TempGameFolder.h"
+
+namespace zorbil::test {
+
+inline std::string SolidPcx(uint8_t index)
+{
+    PcxBuilder pcx(256, 256);
+    for (int y = 0; y < 256; ++y)
+        pcx.AddRow(std::vector<uint8_t>(256, index));
+    return pcx.Bytes();
+}
+
+// Stands for the configuration dialog, the main window that closing the game
+// window closes.
+class DialogStandIn : public QWidget {
+public:
+    int closes = 0;
+
+protected:
+    void closeEvent(QCloseEvent* event) override
+    {
+        ++closes;
+        QWidget::closeEvent(event);
+    }
+};
+
+class GameWindow {
+public:
+    // The usual game folder: Data, two pictures and two musics.
+    GameWindow()
+    {
+        std::filesystem::create_directories(game.path() / "Textures");
+        std::filesystem::create_directories(game.path() / "Musiques");
+        game.write("/Textures/bleu.pcx", SolidPcx(40));
+        game.write("/Textures/vert.pcx", SolidPcx(90));
+        game.write("/Musiques/calme.mus", "not a real music");
+        game.write("/Musiques/rapide.mus", "not a real music either");
+    }
+
+    void Open()
+    {
+        SetGameFolder(game.str());
+        ResetProgramState();
+        dialog.show();
+        form = std::make_unique<TZorbilForm>(sound, &dialog);
+        SetupSoundDevice(sound, *form, [](const std::string&) {}, 1, 2, 11, 22050, 16);
+        QObject::connect(form.get(), &TCGForm::frameSwapped, [this] { ++frames; });
+        // What the dialog's OK does.
+        form->show();
+        dialog.hide();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    }
+
+    void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QTest::keyClick(form->windowHandle(), key, modifiers);
+    }
+
+    void Choose(bool music, bool texture)
+    {
+        form->MenuOptions->ModList->setCurrentRow(music ? 0 : -1);
+        form->MenuOptions->TexList->setCurrentRow(texture ? 1 : -1);
+    }
+
+    // A game from the main menu with a music and a picture, through the button.
+    void Play()
+    {
+        Choose(true, true);
+        QTest::mouseClick(form->MenuPrincipal->BtnJouer, Qt::LeftButton);
+    }
+
+    // Frames are presented while the renderer runs and only then.
+    bool Drawing()
+    {
+        const int before = frames;
+        return QTest::qWaitFor([&] { return frames > before + 2; }, 3000);
+    }
+    bool Stopped()
+    {
+        QTest::qWait(30);  // one frame may already be on its way
+        const int before = frames;
+        QTest::qWait(200);
+        return frames == before;
+    }
+
+    bool Exists(const char* tail) const { return std::filesystem::exists(game.file(tail)); }
+
+    TempGameFolder game;
+    MessageBoxWatcher boxes;
+    SdlSoundLibrary sound;
+    DialogStandIn dialog;
+    std::unique_ptr<TZorbilForm> form;
+    int frames = 0;
+};
+
+}  // namespace zorbil::test

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QObject>
+
+class PlayTest : public QObject {
+    Q_OBJECT
+private slots:
+    void PlayButtonTable_data();
+    void PlayButtonTable();
+    void ArrowKeysSteerWhateverTheModifiers();
+    void WallEndsTheGame();
+    void BiteEndsTheGame();
+    void GameOverScoresMenuSavesTheBestScore_data();
+    void GameOverScoresMenuSavesTheBestScore();
+    void SpeedSetsTheStepInterval();
+};

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QObject>
+
+class ScreensFlowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void PauseAndContinueKeepTheGame();
+    void PauseAndQuitEndsTheGameOnce();
+    void HelpOptionsScoresDuringPlayAndBack();
+    void ScreenKeysAreIgnoredWhileAScreenIsOpen();
+    void MenuScreensComeBackToTheMainMenu();
+    void OptionsAreSaved();
+    void FailedWritesAreReportedAndTheScreensGoOn();
+};

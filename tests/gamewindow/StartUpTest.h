@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QObject>
+
+class StartUpTest : public QObject {
+    Q_OBJECT
+private slots:
+    void DefaultsWithoutSettings();
+    void StoredOptionsAndBestScore();
+    void UnreadableOptionsOrScores_data();
+    void UnreadableOptionsOrScores();
+    void MissingFoldersAreReportedOnce();
+    void CoversTheAvailableScreenArea();
+    void SoundOffGreysAndClearsTheSwitches();
+    void ClosingRemovesTheSignalAndClosesTheDialog();
+};
