@@ -64,8 +64,7 @@ void TZorbilForm::StartGame()
     setCursor(Qt::BlankCursor);
     PlaceDonut();
     GameRunning = true;
-    renderer_->SetupScene();
-    renderer_->Resume();
+    ResumeRenderer();
 }
 
 void TZorbilForm::EndGame()
@@ -110,6 +109,13 @@ void TZorbilForm::InterruptGame()
 void TZorbilForm::ResumeRenderer()
 {
     renderer_->SetupScene();
+    // The surface's window is made anew for OpenGL on first use, which puts
+    // it above the panels: keep it under them, so a screen opened by a game
+    // key covers the game without changing the panels' own order. (The
+    // surface is already the widgets' first child, so QWidget::lower would
+    // leave the window system's order alone.)
+    if (QWindow* surface = DC())
+        surface->lower();
     renderer_->Resume();
 }
 

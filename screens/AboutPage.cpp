@@ -8,7 +8,7 @@
 #include "controls/LnkLabel.h"
 #include "screens/Fonts.h"
 #include "screens/HelpPanel.h"
-#include "screens/ScreenArt.h"
+#include "assets/Artwork.h"
 
 namespace zorbil {
 
@@ -44,7 +44,7 @@ QLabel* Picture(QWidget* page, const char* name, QRect rect)
 {
     auto* label = new QLabel(page);
     label->setObjectName(name);
-    label->setPixmap(QPixmap::fromImage(ScreenArt(name)));
+    label->setPixmap(QPixmap::fromImage(Artwork(name)));
     label->setAlignment(Qt::AlignCenter);
     label->setGeometry(rect);
     return label;
@@ -67,8 +67,8 @@ void FillAboutPage(QWidget* page)
     name->setFrameStyle(QFrame::Panel | QFrame::Sunken);
 
     Text(page, "Zorbil - Version 1.0 - © 2026 les auteurs de Zorbil, logiciel libre", 175, 98);
-    Text(page, "Affichage 3D : OpenGL, GLU et freeglut, rendus par la bibliothèque Mesa 3D", 176, 120);
-    Text(page, "Fenêtres et écrans : bibliothèque Qt 6, de The Qt Company et du projet Qt", 176, 143);
+    Text(page, "Affichage 3D : OpenGL, GLU et freeglut (Mesa 3D)", 176, 120);
+    Text(page, "Fenêtres et écrans : Qt 6 (The Qt Company)", 176, 143);
     Separator(page, {178, 168, 433, 9});
 
     Text(page, "Support sonore pris en charge par la librairie FMod", 176, 192);

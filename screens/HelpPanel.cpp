@@ -10,7 +10,7 @@
 #include "screens/AboutPage.h"
 #include "screens/Fonts.h"
 #include "screens/HelpTexts.h"
-#include "screens/ScreenArt.h"
+#include "assets/Artwork.h"
 
 namespace zorbil {
 
@@ -60,7 +60,7 @@ QWidget* HelpPanel::AddPage(const char* name, const QString& caption, const char
     wallpaper->setObjectName(wallpaperName);
     wallpaper->SetAlign(TMiraboWallpaper::TAlign::None);
     wallpaper->setGeometry(wallpaperRect);
-    wallpaper->SetImage(ScreenArt("AideTex"));
+    wallpaper->SetImage(Artwork("AideTex"));
     PageControlAide->addTab(page, caption);
     return page;
 }

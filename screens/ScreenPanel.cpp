@@ -1,6 +1,6 @@
 #include "screens/ScreenPanel.h"
 
-#include "screens/ScreenArt.h"
+#include "assets/Artwork.h"
 
 namespace zorbil {
 
@@ -8,6 +8,9 @@ ScreenPanel::ScreenPanel(QWidget* parent, const QString& name, const QColor& col
     : QFrame(parent), Wallpaper(new TMiraboWallpaper(this)), Layout(new AnchorLayout(this, DesignSize))
 {
     setObjectName(name);
+    // Each panel is a window of its own, so that it can cover the game's
+    // OpenGL surface (a native window) without being drawn beneath it.
+    setAttribute(Qt::WA_NativeWindow);
     setFrameShape(QFrame::NoFrame);
     setAutoFillBackground(true);
     QPalette p = palette();
@@ -16,7 +19,7 @@ ScreenPanel::ScreenPanel(QWidget* parent, const QString& name, const QColor& col
     // Over the game the pointer is hidden; an open panel shows it again.
     setCursor(Qt::ArrowCursor);
     Wallpaper->setObjectName(tileName);
-    Wallpaper->SetImage(ScreenArt(tileName));
+    Wallpaper->SetImage(Artwork(tileName));
     hide();
     setEnabled(false);
 }
@@ -44,7 +47,7 @@ QLabel* ScreenPanel::AddPicture(const QString& name, const QString& pictureName,
 {
     auto* label = new QLabel(this);
     label->setObjectName(name);
-    label->setPixmap(QPixmap::fromImage(ScreenArt(pictureName)));
+    label->setPixmap(QPixmap::fromImage(Artwork(pictureName)));
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Layout->Place(label, design, anchors);
     return label;

@@ -3,6 +3,7 @@
 // Xvfb, and a plain widget standing for the configuration dialog.
 #pragma once
 
+#include <QScreen>
 #include <QTest>
 #include <filesystem>
 #include <memory>
@@ -106,6 +107,19 @@ public:
         const int before = frames;
         QTest::qWait(200);
         return frames == before;
+    }
+
+    // What the screen shows over the panel is the panel itself, not the
+    // game's surface beneath it.
+    bool OnScreen(QWidget* panel)
+    {
+        QTest::qWait(100);
+        const QImage screen = form->screen()->grabWindow(0).toImage();
+        const QImage own = panel->grab().toImage();
+        for (QPoint p : {QPoint(panel->width() / 3, panel->height() / 2), QPoint(panel->width() / 2, 200)})
+            if ((screen.pixel(panel->mapToGlobal(p)) & 0xFFFFFF) != (own.pixel(p) & 0xFFFFFF))
+                return false;
+        return true;
     }
 
     bool Exists(const char* tail) const { return std::filesystem::exists(game.file(tail)); }

@@ -166,6 +166,8 @@ void PlayTest::GameOverScoresMenuSavesTheBestScore()
     QVERIFY(w.form->MenuScores->isVisible() && w.form->MenuScores->isEnabled());
     w.game.write(ScoresFileTail, "");
     // The mnemonic of "&Continuer" (the button shows itself pressed first).
+    w.form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w.form.get()));
     QTest::keyClick(w.form->windowHandle(), Qt::Key_C, Qt::AltModifier);
     QTRY_VERIFY(!w.form->MenuScores->isVisible());
     QVERIFY(w.form->MenuPrincipal->isVisible());
@@ -194,5 +196,5 @@ void PlayTest::SpeedSetsTheStepInterval()
     w.Play();
     w.form->MenuOptions->Speed->setValue(2);
     QVERIFY(w.form->tmrGame->isActive());
-    QCOMPARE(w.form->tmrGame->remainingTime() <= 100, true);
+    QCOMPARE(w.form->tmrGame->interval(), 100);
 }

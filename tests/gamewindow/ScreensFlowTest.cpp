@@ -50,6 +50,7 @@ void ScreensFlowTest::PauseAndContinueKeepTheGame()
     QVERIFY(!w.form->tmrGame->isActive());
     QVERIFY(w.form->tmrAnimate->isActive());  // the donut spins on
     QVERIFY(w.Stopped());
+    QVERIFY(w.OnScreen(w.form->MenuPause));
     const Moment paused;
     QTest::qWait(400);  // longer than a step
     CompareSnakes(paused);
@@ -80,6 +81,7 @@ void ScreensFlowTest::PauseAndQuitEndsTheGameOnce()
     QVERIFY(w.form->GameOver->isVisible());
     QVERIFY(!w.form->tmrGame->isActive() && !w.form->tmrAnimate->isActive());
     QVERIFY(w.Stopped());
+    QVERIFY(w.OnScreen(w.form->GameOver));
 
     // The next game owes nothing to the last one and runs as usual.
     QTest::mouseClick(w.form->GameOver->GameOverOK, Qt::LeftButton);
@@ -119,6 +121,7 @@ void ScreensFlowTest::HelpOptionsScoresDuringPlayAndBack()
         QVERIFY(!w.form->tmrGame->isActive());
         QVERIFY(!GamePaused);
         QVERIFY(w.Stopped());
+        QVERIFY(w.OnScreen(s.panel));
         const Moment open;
         QTest::qWait(350);
         CompareSnakes(open);
