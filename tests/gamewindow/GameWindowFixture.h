@@ -113,13 +113,16 @@ public:
     // game's surface beneath it.
     bool OnScreen(QWidget* panel)
     {
-        QTest::qWait(100);
-        const QImage screen = form->screen()->grabWindow(0).toImage();
         const QImage own = panel->grab().toImage();
-        for (QPoint p : {QPoint(panel->width() / 3, panel->height() / 2), QPoint(panel->width() / 2, 200)})
-            if ((screen.pixel(panel->mapToGlobal(p)) & 0xFFFFFF) != (own.pixel(p) & 0xFFFFFF))
-                return false;
-        return true;
+        return QTest::qWaitFor(
+            [&] {
+                const QImage screen = form->screen()->grabWindow(0).toImage();
+                for (QPoint p : {QPoint(panel->width() / 3, panel->height() / 2), QPoint(panel->width() / 2, 200)})
+                    if ((screen.pixel(panel->mapToGlobal(p)) & 0xFFFFFF) != (own.pixel(p) & 0xFFFFFF))
+                        return false;
+                return true;
+            },
+            3000);
     }
 
     bool Exists(const char* tail) const { return std::filesystem::exists(game.file(tail)); }
