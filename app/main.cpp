@@ -1,13 +1,38 @@
-#include <QApplication>
-#include <QLabel>
+// The program's start-up: the application and its title, the texture log,
+// the configuration dialog (created first, so it is the main window), the
+// game window created hidden, then the message loop until the dialog closes.
+#include <QMessageBox>
+#include <exception>
+
+#include "app/ZorbilApplication.h"
+#include "audio/SdlSoundLibrary.h"
+#include "config/ZorbilConfig.h"
+#include "game/ZorbilMain.h"
+#include "render/mwGL.h"
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
-    QApplication::setApplicationDisplayName("Zorbil - Version 1.0");
-    QLabel window("Zorbil - Version 1.0\n\nLa fenêtre de jeu n'est pas encore assemblée dans cette version.");
-    window.setAlignment(Qt::AlignCenter);
-    window.resize(450, 200);
-    window.show();
-    return app.exec();
+    zorbil::ZorbilApplication app(argc, argv);
+    zorbil::CreateLog();
+    // One sound library for the whole run, shared by the device set-up and
+    // the game window.
+    zorbil::SdlSoundLibrary sound;
+    try {
+        zorbil::TConfigForm config(sound);
+        QObject::connect(&config, &zorbil::TConfigForm::Closed, &app, &QCoreApplication::quit);
+        zorbil::TZorbilForm game(sound, &config);
+        config.SetGameWindow(&game, game);
+        // "&Non" to the large-fonts question: end as soon as the loop runs,
+        // before the dialog can be used.
+        if (config.QuitRequested())
+            QMetaObject::invokeMethod(&app, &QCoreApplication::quit, Qt::QueuedConnection);
+        else
+            config.show();
+        return app.exec();
+    } catch (const std::exception& error) {
+        // Without its two windows the program cannot go on: say why, then end.
+        QMessageBox box(QMessageBox::Critical, zorbil::ApplicationTitle, QString::fromUtf8(error.what()));
+        box.exec();
+        return 1;
+    }
 }

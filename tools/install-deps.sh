@@ -14,7 +14,7 @@ PACKAGES=(
   qt6-qpa-plugins libgl1-mesa-dri libglx-mesa0 timgm6mb-soundfont
   fonts-liberation2 fonts-dejavu-core
   # tests
-  xvfb xauth x11-utils
+  xvfb xauth x11-utils xdotool
 )
 
 missing=()
