@@ -3,6 +3,7 @@
 // Xvfb, and a plain widget standing for the configuration dialog.
 #pragma once
 
+#include <QKeyEvent>
 #include <QScreen>
 #include <QTest>
 #include <filesystem>
@@ -77,9 +78,14 @@ public:
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
     }
 
+    // A key press delivered as the window system does, to the window first,
+    // without running the event loop: no timer tick comes in between.
     void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
-        QTest::keyClick(form->windowHandle(), key, modifiers);
+        QKeyEvent press(QEvent::KeyPress, key, modifiers);
+        QCoreApplication::sendEvent(form->windowHandle(), &press);
+        QKeyEvent release(QEvent::KeyRelease, key, modifiers);
+        QCoreApplication::sendEvent(form->windowHandle(), &release);
     }
 
     void Choose(bool music, bool texture)
