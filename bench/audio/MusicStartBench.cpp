@@ -15,9 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "Songs.h"
-#include "Synth.h"
-#include "Writers.h"
+#include "LongOgg.h"
 #include "audio/GameSound.h"
 #include "audio/SdlSoundLibrary.h"
 #include "config/GameFolder.h"
@@ -73,21 +71,6 @@ public:
     void GreyAndClear() override {}
 };
 
-// A four-minute piece: the slow tune rendered once and laid end to end.
-void WriteLongOgg(const std::string& path)
-{
-    soundgen::RenderOptions options;
-    options.peak = 0.45f;
-    const soundgen::Stereo once = soundgen::Render(soundgen::StarryNight(), options);
-    soundgen::Stereo piece;
-    while (piece.Frames() < 240u * soundgen::SampleRate) {
-        piece.left.insert(piece.left.end(), once.left.begin(), once.left.end());
-        piece.right.insert(piece.right.end(), once.right.begin(), once.right.end());
-    }
-    piece.Resize(240u * soundgen::SampleRate);
-    soundgen::WriteOgg(path, piece, 0.3f);
-}
-
 void Pause(int ms)
 {
     SDL_Delay(ms);
@@ -103,7 +86,7 @@ int main()
     const std::string longOgg = (folder / "long.ogg.mus").string();
     std::printf("Writing a four-minute Ogg stream... ");
     std::fflush(stdout);
-    const double written = Milliseconds([&] { WriteLongOgg(longOgg); });
+    const double written = Milliseconds([&] { WriteFourMinuteOgg(longOgg); });
     std::printf("%.0f ms, %.1f MB\n", written, fs::file_size(longOgg) / 1e6);
 
     zorbil::SdlSoundLibrary library;

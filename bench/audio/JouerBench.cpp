@@ -1,0 +1,149 @@
+// Time from a click on "&Jouer" to the first frame the game window presents,
+// with a four-minute Ogg stream as the chosen music, against the shipped
+// module and against no music at all; and the resident memory one second of
+// play adds. Runs the real game window (needs $DISPLAY). Prints figures;
+// asserts nothing.
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTest>
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "LongOgg.h"
+#include "audio/GameSound.h"
+#include "audio/SdlSoundLibrary.h"
+#include "config/GameFolder.h"
+#include "game/GameState.h"
+#include "game/ZorbilMain.h"
+#include "screens/GameOverPanel.h"
+#include "screens/MainMenuPanel.h"
+#include "screens/OptionsPanel.h"
+#include "screens/PausePanel.h"
+#include "screens/ScoresPanel.h"
+#include "support/TempGameFolder.h"
+
+using namespace zorbil;
+namespace fs = std::filesystem;
+
+namespace {
+
+double ResidentMegabytes()
+{
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.rfind("VmRSS:", 0) == 0)
+            return std::stod(line.substr(6)) / 1024;
+    return 0;
+}
+
+struct Round {
+    double handlerMs = 0;  // the click's handler: game set-up and the music's start
+    double firstFrameMs = 0;
+    double addedMegabytes = 0;
+};
+
+double Median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    setenv("SDL_AUDIODRIVER", "dummy", 0);
+    QApplication app(argc, argv);
+
+    test::TempGameFolder folder;
+    fs::create_directories(folder.path() / "Textures");
+    fs::create_directories(folder.path() / "Musiques");
+    fs::copy_file(fs::path(ZORBIL_GAME_DIR) / "Textures" / "Gazon.pcx", folder.path() / "Textures" / "Gazon.pcx");
+    fs::copy_file(fs::path(ZORBIL_GAME_DIR) / "Musiques" / "Zorbil Express.mus",
+                  folder.path() / "Musiques" / "b module.mus");
+    fs::copy_file(fs::path(ZORBIL_GAME_DIR) / "Data" / "Menu.dat", folder.path() / "Data" / "Menu.dat");
+    std::printf("Writing a four-minute Ogg stream... ");
+    std::fflush(stdout);
+    WriteFourMinuteOgg(folder.file("/Musiques/a longue.mus"));
+    std::printf("%.1f MB\n", fs::file_size(folder.file("/Musiques/a longue.mus")) / 1e6);
+    SetGameFolder(folder.str());
+
+    SdlSoundLibrary sound;
+    QWidget dialog;
+    TZorbilForm form(sound, &dialog);
+    SetupSoundDevice(sound, form, [](const std::string&) {}, 1, 2, 11, 22050, 16);
+    form.show();
+    if (!QTest::qWaitForWindowExposed(&form))
+        return 1;
+    form.MenuOptions->Speed->setValue(9);  // slowest: the snake lives through the second of play
+
+    QElapsedTimer clock;
+    qint64 firstFrame = -1;
+    QObject::connect(&form, &TCGForm::frameSwapped, [&] {
+        if (firstFrame < 0)
+            firstFrame = clock.nsecsElapsed();
+    });
+
+    // music: the row of ModList to choose, or -1 for none.
+    auto play = [&](int music) {
+        form.MenuOptions->TexList->setCurrentRow(0);
+        if (music < 0)
+            form.MenuOptions->ModList->clearSelection();
+        else
+            form.MenuOptions->ModList->setCurrentRow(music);
+        const double before = ResidentMegabytes();
+        firstFrame = -1;
+        clock.start();
+        form.MenuPrincipal->BtnJouer->click();
+        const double handlerMs = clock.nsecsElapsed() / 1e6;
+        if (!QTest::qWaitFor([&] { return firstFrame >= 0; }, 10000)) {
+            std::fprintf(stderr, "no frame drawn after &Jouer\n");
+            std::exit(1);
+        }
+        Round round{handlerMs, firstFrame / 1e6, 0};
+        QTest::qWait(1000);
+        round.addedMegabytes = ResidentMegabytes() - before;
+        if (GameRunning) {
+            QTest::keyClick(form.windowHandle(), Qt::Key_Escape);
+            QTest::qWait(50);
+            form.MenuPause->MenuPauseQuitter->click();
+        }
+        form.GameOver->GameOverOK->click();
+        form.MenuScores->MenuScoresOK->click();
+        QTest::qWait(100);
+        return round;
+    };
+
+    const struct {
+        const char* name;
+        int row;
+    } cases[] = {{"four-minute Ogg stream", 0}, {"shipped tracker module", 1}, {"no music", -1}};
+    for (const auto& c : cases)
+        play(c.row);  // warm-up: first contexts, fonts, decoders
+
+    constexpr int Rounds = 8;
+    std::vector<Round> rounds[3];
+    for (int r = 0; r < Rounds; ++r)
+        for (int c = 0; c < 3; ++c)
+            rounds[c].push_back(play(cases[c].row));
+
+    for (int c = 0; c < 3; ++c) {
+        std::vector<double> handler, ms, mb;
+        for (const Round& round : rounds[c]) {
+            handler.push_back(round.handlerMs);
+            ms.push_back(round.firstFrameMs);
+            mb.push_back(round.addedMegabytes);
+        }
+        std::printf("&Jouer to first frame, %-23s median %6.1f ms (handler %5.1f ms), worst %6.1f ms; "
+                    "resident memory after 1 s of play: median %+5.1f MB\n",
+                    cases[c].name, Median(ms), Median(handler), *std::max_element(ms.begin(), ms.end()),
+                    Median(mb));
+    }
+    form.close();
+    return 0;
+}
