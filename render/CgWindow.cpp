@@ -22,6 +22,7 @@ TCGForm::~TCGForm()
 
 void TCGForm::CreateContext()
 {
+    ReleaseContext();  // a context made twice would otherwise be lost
     lastFormat_ = RequestPixelFormat();
     dc_ = surface_->OpenGLWindow(SurfaceFormatFor(lastFormat_));
     auto* context = new QOpenGLContext;

@@ -34,7 +34,8 @@ public:
     ~TCGForm() override;
 
     // A new context on the surface (pixel format from UseDoubleBuffer and
-    // UseColorIndex, which are then reset), made current.
+    // UseColorIndex, which are then reset), made current. Replaces the
+    // context of an earlier call.
     void CreateContext();
     // Binds the context to the surface; nothing when there is none.
     void MakeCurrent();
