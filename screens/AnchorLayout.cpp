@@ -45,6 +45,14 @@ void AnchorLayout::Place(QWidget* widget, QRect design, Anchors anchors)
     invalidate();
 }
 
+QRect AnchorLayout::DesignRect(const QWidget* widget) const
+{
+    for (const Entry& e : entries_)
+        if (e.item->widget() == widget)
+            return e.design;
+    return {};
+}
+
 void AnchorLayout::addItem(QLayoutItem* item)
 {
     entries_.append({item, QRect(QPoint(0, 0), design_), AnchorsAll});

@@ -31,6 +31,8 @@ public:
     ~AnchorLayout() override;
 
     void Place(QWidget* widget, QRect design, Anchors anchors = AnchorsLeftTop);
+    // Where a placed control sits on the design, or an empty rectangle.
+    QRect DesignRect(const QWidget* widget) const;
 
     void addItem(QLayoutItem* item) override;  // fills the parent
     QLayoutItem* itemAt(int index) const override;

@@ -77,9 +77,10 @@ OptionsPanel::OptionsPanel(QWidget* parent)
     Layout->Place(SonAct, {8, 392, 17, 17}, AnchorLeft | AnchorBottom);
     AddLabel("LabelSonAct", "Activer les sons", {31, 391, 125, 19}, AnchorLeft | AnchorBottom, ArialFont(17, Bold),
              WindowTextColor);
-    Layout->Place(MusicAct, {448, 392, 17, 17}, AnchorRight | AnchorBottom);
-    AddLabel("LabelMusAct", "Activer les musiques", {471, 391, 162, 19}, AnchorRight | AnchorBottom,
-             ArialFont(17, Bold), WindowTextColor);
+    // The caption may have grown to the left: its box stays just before it.
+    QLabel* musAct = AddLabel("LabelMusAct", "Activer les musiques", {471, 391, 162, 19},
+                              AnchorRight | AnchorBottom, ArialFont(17, Bold), WindowTextColor);
+    Layout->Place(MusicAct, {Layout->DesignRect(musAct).left() - 23, 392, 17, 17}, AnchorRight | AnchorBottom);
 }
 
 QStringList OptionsPanel::PointLists()

@@ -79,6 +79,16 @@ QLabel* ScreenPanel::AddLabel(const QString& name, const QString& text, QRect de
     QPalette p = label->palette();
     p.setColor(QPalette::WindowText, color);
     label->setPalette(p);
+    // The captions were laid out for another system's fonts: a left-aligned
+    // caption grows to its text, away from the edge it is anchored to, so no
+    // letter is cut off. Centred and right-aligned texts keep their box.
+    const int needed = label->fontMetrics().horizontalAdvance(text) + 2;
+    if ((alignment & Qt::AlignLeft) && needed > design.width()) {
+        if ((anchors & AnchorRight) && !(anchors & AnchorLeft))
+            design.setLeft(design.right() + 1 - needed);
+        else
+            design.setWidth(needed);
+    }
     Layout->Place(label, design, anchors);
     return label;
 }

@@ -3,6 +3,7 @@
 
 #include "HelpPanelTest.h"
 #include "OptionsPanelTest.h"
+#include "ScreensFitTest.h"
 
 int main(int argc, char** argv)
 {
@@ -15,6 +16,10 @@ int main(int argc, char** argv)
     }
     {
         HelpPanelTest t;
+        status |= QTest::qExec(&t, argc, argv);
+    }
+    {
+        ScreensFitTest t;
         status |= QTest::qExec(&t, argc, argv);
     }
     return status;
