@@ -20,11 +20,6 @@
 
 namespace zorbil {
 
-inline constexpr const char* MissingFoldersMessage =
-    "Impossible de lire le contenu des répertoires suivants : %1. Les textures et les musiques du jeu doivent se "
-    "trouver dans les sous-répertoires Textures et Musiques du répertoire du jeu. Lisez Zorbil.txt pour plus de "
-    "détails.";
-
 TZorbilForm::TZorbilForm(SoundLibrary& sound, QWidget* configDialog)
     : tmrGame(new QTimer(this)),
       tmrAnimate(new QTimer(this)),

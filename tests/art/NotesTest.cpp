@@ -11,6 +11,7 @@
 #include "config/LargeFonts.h"
 #include "config/Settings.h"
 #include "render/GLThread.h"
+#include "screens/OptionsPanel.h"
 
 namespace {
 
@@ -60,6 +61,11 @@ TEST(Notes, QuoteEveryMessageOfTheProgram)
     for (const char* message : messages)
         EXPECT_TRUE(notes.contains("\"" + Collapsed(QString::fromUtf8(message))))
             << "not quoted: " << message;
+    // The folder list varies: both sides of it are quoted.
+    const QStringList folders = QString::fromUtf8(zorbil::MissingFoldersMessage).split("%1");
+    ASSERT_EQ(folders.size(), 2);
+    EXPECT_TRUE(notes.contains("\"" + Collapsed(folders[0])));
+    EXPECT_TRUE(notes.contains(Collapsed(folders[1]) + "\""));
 }
 
 TEST(Notes, ExplainEveryDriverButtonAndEveryDataFile)
