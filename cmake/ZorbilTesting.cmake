@@ -6,6 +6,8 @@
 #   DISPLAY marks tests that open windows or GL contexts: they run on the X
 #   server named by $DISPLAY (the test command starts Xvfb) with Mesa's
 #   software renderer, and never talk to a real sound card.
+#   Under the sanitizers, leaks of the system libraries are left aside
+#   (tests/library-leaks.supp); a test may set its own LSAN_OPTIONS after.
 function(zorbil_test name)
   cmake_parse_arguments(T "DISPLAY;QT" "TIMEOUT" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${T_SOURCES})
@@ -17,6 +19,9 @@ function(zorbil_test name)
   endif()
   add_test(NAME ${name} COMMAND ${name})
   set(env "SDL_AUDIODRIVER=dummy")
+  if(ZORBIL_SANITIZE)
+    list(APPEND env "LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/library-leaks.supp")
+  endif()
   if(T_DISPLAY)
     list(APPEND env "QT_QPA_PLATFORM=xcb" "LIBGL_ALWAYS_SOFTWARE=1")
     set_property(TEST ${name} APPEND PROPERTY LABELS display)
