@@ -28,6 +28,7 @@ struct StartupConfig {
     int32_t Mixer = 0;
     int32_t Interp = 0;
     int32_t SonAct = 0;
+    bool operator==(const StartupConfig&) const = default;
 };
 
 struct GameOptions {

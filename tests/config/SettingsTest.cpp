@@ -7,6 +7,16 @@
 using namespace zorbil;
 using zorbil::test::TempGameFolder;
 
+namespace zorbil {
+
+void PrintTo(const StartupConfig& c, std::ostream* os)
+{
+    *os << "MixRate " << c.MixRate << ", Quality " << c.Quality << ", Aff " << c.Aff << ", Drv " << c.Drv << ", Mixer "
+        << c.Mixer << ", Interp " << c.Interp << ", SonAct " << c.SonAct;
+}
+
+}  // namespace zorbil
+
 namespace {
 
 // What the configuration dialog holds before it reads: all 0, and SonAct 1
@@ -29,13 +39,8 @@ TEST_F(SettingsFile, NoFileGivesTheDefaultsWithoutError)
 {
     StartupConfig c = BeforeReading();
     EXPECT_TRUE(ReadStartupConfig(path(), c));
-    EXPECT_EQ(c.MixRate, 22050);
-    EXPECT_EQ(c.Quality, 16);
-    EXPECT_EQ(c.Interp, 1);
-    EXPECT_EQ(c.SonAct, 1);
-    EXPECT_EQ(c.Drv, 2);
-    EXPECT_EQ(c.Mixer, 11);
-    EXPECT_EQ(c.Aff, 1);
+    EXPECT_EQ(c, (StartupConfig{.MixRate = 22050, .Quality = 16, .Aff = 1,
+                                .Drv = 2, .Mixer = 11, .Interp = 1, .SonAct = 1}));
     GameOptions o{5, 0, 0};
     EXPECT_TRUE(ReadOptions(path(), o));
     EXPECT_EQ(o.Speed, 5);
@@ -49,13 +54,8 @@ TEST_F(SettingsFile, EmptyValueIsAReadErrorAndUnreadKeysFallBack)
     store("[Config]\nMixRate=\nQuality=8\nInterp=1\nDrv=4\n");
     StartupConfig c = BeforeReading();
     EXPECT_FALSE(ReadStartupConfig(path(), c));
-    EXPECT_EQ(c.MixRate, 22050);
-    EXPECT_EQ(c.Quality, 16);
-    EXPECT_EQ(c.Interp, 0);
-    EXPECT_EQ(c.SonAct, 1);
-    EXPECT_EQ(c.Drv, 2);
-    EXPECT_EQ(c.Mixer, 2);
-    EXPECT_EQ(c.Aff, 1);
+    EXPECT_EQ(c, (StartupConfig{.MixRate = 22050, .Quality = 16, .Aff = 1,
+                                .Drv = 2, .Mixer = 2, .Interp = 0, .SonAct = 1}));
 }
 
 TEST_F(SettingsFile, ErrorMidwayKeepsTheKeysReadBeforeIt)
@@ -63,13 +63,8 @@ TEST_F(SettingsFile, ErrorMidwayKeepsTheKeysReadBeforeIt)
     store("[Config]\nMixRate=44100\nQuality=8\nInterp=0\nSonAct=0\nDrv=123456789012\nMixer=21\nAff=2\n");
     StartupConfig c = BeforeReading();
     EXPECT_FALSE(ReadStartupConfig(path(), c));
-    EXPECT_EQ(c.MixRate, 44100);
-    EXPECT_EQ(c.Quality, 8);
-    EXPECT_EQ(c.Interp, 0);
-    EXPECT_EQ(c.SonAct, 0);
-    EXPECT_EQ(c.Drv, 2);
-    EXPECT_EQ(c.Mixer, 2);
-    EXPECT_EQ(c.Aff, 1);
+    EXPECT_EQ(c, (StartupConfig{.MixRate = 44100, .Quality = 8, .Aff = 1,
+                                .Drv = 2, .Mixer = 2, .Interp = 0, .SonAct = 0}));
 }
 
 TEST_F(SettingsFile, OutOfRangeValuesFallBackSilently)
@@ -77,13 +72,8 @@ TEST_F(SettingsFile, OutOfRangeValuesFallBackSilently)
     store("[Config]\nMixRate=12345\nQuality=24\nInterp=7\nSonAct=2\nDrv=6\nMixer=7\nAff=0\n");
     StartupConfig c = BeforeReading();
     EXPECT_TRUE(ReadStartupConfig(path(), c));
-    EXPECT_EQ(c.MixRate, 22050);
-    EXPECT_EQ(c.Quality, 16);
-    EXPECT_EQ(c.Interp, 1);
-    EXPECT_EQ(c.SonAct, 1);
-    EXPECT_EQ(c.Drv, 2);
-    EXPECT_EQ(c.Mixer, 2);
-    EXPECT_EQ(c.Aff, 1);
+    EXPECT_EQ(c, (StartupConfig{.MixRate = 22050, .Quality = 16, .Aff = 1,
+                                .Drv = 2, .Mixer = 2, .Interp = 1, .SonAct = 1}));
 }
 
 TEST_F(SettingsFile, HexCaseAndBlanks)

@@ -1,20 +1,11 @@
 #include <QApplication>
-#include <QTest>
 
-#include "WallpaperTest.h"
 #include "LnkLabelTest.h"
+#include "WallpaperTest.h"
+#include "support/RunQtTests.h"
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    int status = 0;
-    {
-        WallpaperTest t;
-        status |= QTest::qExec(&t, argc, argv);
-    }
-    {
-        LnkLabelTest t;
-        status |= QTest::qExec(&t, argc, argv);
-    }
-    return status;
+    return zorbil::test::RunQtTests<WallpaperTest, LnkLabelTest>(argc, argv);
 }
