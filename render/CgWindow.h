@@ -8,9 +8,9 @@
 // - make it opaque (setAutoFillBackground(true), or a style sheet with a
 //   background, or its own paintEvent filling its rectangle): the surface is
 //   a native window and nothing blends with it;
-// - show it with show(), setEnabled(true), raise(). Qt turns siblings of a
-//   native widget into native windows; raise() puts the panel's window above
-//   the surface's.
+// - give it a native window of its own (Qt::WA_NativeWindow) and show it
+//   with show(), setEnabled(true), raise(): only a native panel's raise()
+//   puts it above the surface's window.
 // - A derived class that overrides resizeEvent calls TCGForm::resizeEvent,
 //   which keeps the surface over the whole client area. Do not give the
 //   window a layout that would manage the surface.
