@@ -15,8 +15,6 @@
 #include <vector>
 
 #include "LongOgg.h"
-#include "audio/GameSound.h"
-#include "audio/SdlSoundLibrary.h"
 #include "config/GameFolder.h"
 #include "game/GameState.h"
 #include "game/ZorbilMain.h"
@@ -25,6 +23,7 @@
 #include "screens/OptionsPanel.h"
 #include "screens/PausePanel.h"
 #include "screens/ScoresPanel.h"
+#include "support/BenchGameWindow.h"
 #include "support/TempGameFolder.h"
 
 using namespace zorbil;
@@ -73,13 +72,10 @@ int main(int argc, char** argv)
     std::printf("%.1f MB\n", fs::file_size(folder.file("/Musiques/a longue.mus")) / 1e6);
     SetGameFolder(folder.str());
 
-    SdlSoundLibrary sound;
-    QWidget dialog;
-    TZorbilForm form(sound, &dialog);
-    SetupSoundDevice(sound, form, [](const std::string&) {}, 1, 2, 11, 22050, 16);
-    form.show();
-    if (!QTest::qWaitForWindowExposed(&form))
+    bench::BenchGameWindow window;
+    if (!window.Exposed())
         return 1;
+    TZorbilForm& form = window.form;
     form.MenuOptions->Speed->setValue(9);  // slowest: the snake lives through the second of play
 
     QElapsedTimer clock;

@@ -10,7 +10,6 @@
 #include <fstream>
 #include <random>
 
-#include "audio/SdlSoundLibrary.h"
 #include "config/GameFolder.h"
 #include "game/GameState.h"
 #include "game/ZorbilMain.h"
@@ -21,6 +20,7 @@
 #include "screens/OptionsPanel.h"
 #include "screens/PausePanel.h"
 #include "screens/ScoresPanel.h"
+#include "support/BenchGameWindow.h"
 #include "support/TempGameFolder.h"
 
 using namespace zorbil;
@@ -60,16 +60,6 @@ void Report(const char* when, int games, const Usage& u)
     std::fflush(stdout);
 }
 
-void Wait(int ms)
-{
-    QTest::qWait(ms);
-}
-
-bool WaitFor(const std::function<bool()>& done, int ms)
-{
-    return QTest::qWaitFor(done, ms);
-}
-
 std::string SolidPcx(uint8_t index)
 {
     test::PcxBuilder pcx(256, 256);
@@ -94,18 +84,15 @@ int main(int argc, char** argv)
     folder.write("/Musiques/a.mus", "no music");
     SetGameFolder(folder.str());
 
-    SdlSoundLibrary sound;
-    QWidget dialog;
-    TZorbilForm form(sound, &dialog);
-    SetupSoundDevice(sound, form, [](const std::string&) {}, 1, 2, 11, 22050, 16);
-    form.show();
-    if (!QTest::qWaitForWindowExposed(&form))
+    bench::BenchGameWindow window;
+    if (!window.Exposed())
         return 1;
+    TZorbilForm& form = window.form;
     form.MenuOptions->Speed->setValue(0);
 
     std::mt19937 random(12345);
     const Qt::Key arrows[] = {Qt::Key_Up, Qt::Key_Down, Qt::Key_Left, Qt::Key_Right};
-    QWindow* window = form.windowHandle();
+    QWindow* handle = form.windowHandle();
     int frames = 0;
     QObject::connect(&form, &TCGForm::frameSwapped, [&frames] { ++frames; });
 
@@ -121,16 +108,19 @@ int main(int argc, char** argv)
             return 1;
         }
         const int before = frames;
-        WaitFor([&] { return frames > before + 2; }, 3000);
-        QTest::keyClick(window, Qt::Key_Escape);
-        Wait(20);
+        if (!QTest::qWaitFor([&] { return frames > before + 2; }, 3000)) {
+            std::fprintf(stderr, "game %d draws nothing\n", g);
+            return 1;
+        }
+        QTest::keyClick(handle, Qt::Key_Escape);
+        QTest::qWait(20);
         form.MenuPause->MenuPauseContinuer->click();
-        QTest::keyClick(window, Qt::Key_F1);
-        Wait(20);
+        QTest::keyClick(handle, Qt::Key_F1);
+        QTest::qWait(20);
         form.MenuAide->MenuAideOK->click();
         while (GameRunning) {
-            QTest::keyClick(window, arrows[random() % 4]);
-            Wait(int(random() % 120));
+            QTest::keyClick(handle, arrows[random() % 4]);
+            QTest::qWait(int(random() % 120));
         }
         totalScore += Score;
         form.GameOver->GameOverOK->click();

@@ -1,0 +1,28 @@
+// The game window as the configuration dialog opens it, with the real sound
+// layer on SDL's dummy driver and a plain widget standing for the dialog.
+#pragma once
+
+#include <QTest>
+#include <QWidget>
+#include <string>
+
+#include "audio/GameSound.h"
+#include "audio/SdlSoundLibrary.h"
+#include "game/ZorbilMain.h"
+
+namespace zorbil::bench {
+
+struct BenchGameWindow {
+    BenchGameWindow()
+    {
+        SetupSoundDevice(sound, form, [](const std::string&) {}, 1, 2, 11, 22050, 16);
+        form.show();
+    }
+    bool Exposed() { return QTest::qWaitForWindowExposed(&form); }
+
+    SdlSoundLibrary sound;
+    QWidget dialog;
+    TZorbilForm form{sound, &dialog};
+};
+
+}  // namespace zorbil::bench
