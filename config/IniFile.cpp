@@ -1,14 +1,13 @@
 #include "config/IniFile.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <fstream>
 #include <optional>
 #include <sstream>
 
+#include "config/AtomicFile.h"
 #include "config/IniDocument.h"
 
 namespace zorbil {
@@ -32,49 +31,6 @@ std::optional<std::string> Slurp(const std::string& path, bool& exists)
     return text.str();
 }
 
-bool WriteAll(int fd, const std::string& text)
-{
-    size_t done = 0;
-    while (done < text.size()) {
-        const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        done += static_cast<size_t>(n);
-    }
-    return true;
-}
-
-std::string FolderOf(const std::string& path)
-{
-    const size_t slash = path.rfind('/');
-    if (slash == std::string::npos)
-        return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-bool ReplaceAtomically(const std::string& path, const std::string& text, mode_t mode)
-{
-    std::string tmp = path + ".XXXXXX";
-    const int fd = ::mkstemp(tmp.data());
-    if (fd < 0)
-        return false;
-    const bool ok = ::fchmod(fd, mode) == 0 && WriteAll(fd, text) && ::fsync(fd) == 0;
-    if (::close(fd) != 0 || !ok || ::rename(tmp.c_str(), path.c_str()) != 0) {
-        ::unlink(tmp.c_str());
-        return false;
-    }
-    // Make the rename itself durable; a failure here loses nothing.
-    const int dir = ::open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY);
-    if (dir >= 0) {
-        ::fsync(dir);
-        ::close(dir);
-    }
-    return true;
-}
-
 }  // namespace
 
 std::string ReadProfileString(const std::string& path, std::string_view section, std::string_view key,
@@ -94,7 +50,6 @@ bool WriteProfileString(const std::string& path, std::string_view section, std::
     const auto text = Slurp(path, exists);
     if (!text)
         return false;  // never overwrite a file whose content we could not read
-    mode_t mode = 0644;
     if (exists) {
         struct stat st {};
         if (::stat(path.c_str(), &st) != 0)
@@ -103,11 +58,10 @@ bool WriteProfileString(const std::string& path, std::string_view section, std::
         // otherwise rename over it.
         if ((st.st_mode & S_IWUSR) == 0 || ::access(path.c_str(), W_OK) != 0)
             return false;
-        mode = st.st_mode & 07777;
     }
     IniDocument doc = IniDocument::Parse(*text);
     doc.Set(section, key, value);
-    return ReplaceAtomically(path, doc.Text(), mode);
+    return ReplaceFileAtomically(path, doc.Text());
 }
 
 }  // namespace zorbil

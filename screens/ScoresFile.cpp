@@ -1,34 +1,12 @@
 #include "screens/ScoresFile.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <array>
-#include <cerrno>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 
+#include "config/AtomicFile.h"
+
 namespace zorbil {
-
-namespace {
-
-bool WriteAll(int fd, const unsigned char* data, size_t size)
-{
-    while (size > 0) {
-        const ssize_t n = ::write(fd, data, size);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        data += n;
-        size -= static_cast<size_t>(n);
-    }
-    return true;
-}
-
-}  // namespace
 
 bool ReadBestScore(const std::string& path, int32_t& best)
 {
@@ -49,16 +27,7 @@ bool WriteBestScore(const std::string& path, int32_t best)
     const auto v = static_cast<uint32_t>(best);
     const unsigned char bytes[4] = {static_cast<unsigned char>(v), static_cast<unsigned char>(v >> 8),
                                     static_cast<unsigned char>(v >> 16), static_cast<unsigned char>(v >> 24)};
-    std::string temp = path + ".XXXXXX";
-    const int fd = ::mkstemp(temp.data());
-    if (fd < 0)
-        return false;
-    bool ok = ::fchmod(fd, 0644) == 0 && WriteAll(fd, bytes, sizeof bytes) && ::fsync(fd) == 0;
-    ok = ::close(fd) == 0 && ok;
-    ok = ok && std::rename(temp.c_str(), path.c_str()) == 0;
-    if (!ok)
-        ::unlink(temp.c_str());
-    return ok;
+    return ReplaceFileAtomically(path, std::string_view(reinterpret_cast<const char*>(bytes), sizeof bytes));
 }
 
 }  // namespace zorbil

@@ -139,17 +139,26 @@ TEST(IniFile, WriteProtectedFileStaysAsItWas)
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path() / "Data"), {}), 1);
 }
 
-TEST(IniFile, ReplacementKeepsPermissionsAndLeavesNoTemporaryFile)
+TEST(IniFile, ReplacementKeepsTheModeAndANewFileFollowsTheUmask)
 {
     TempGameFolder dir;
-    const std::string path = dir.file("/Data/Config.dat");
+    const auto mode = [&](const char* tail) {
+        struct stat st {};
+        return ::stat(dir.file(tail).c_str(), &st) == 0 ? st.st_mode & 07777 : 0u;
+    };
+    const mode_t saved = ::umask(077);
     dir.write("/Data/Config.dat", "[Config]\nDrv=1\n");
-    ::chmod(path.c_str(), 0640);
-    ASSERT_TRUE(WriteProfileString(path, "Config", "Drv", "5"));
-    struct stat st {};
-    ASSERT_EQ(::stat(path.c_str(), &st), 0);
-    EXPECT_EQ(st.st_mode & 0777, 0640u);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path() / "Data"), {}), 1);
+    ::chmod(dir.file("/Data/Config.dat").c_str(), 0644);
+    const bool replaced = WriteProfileString(dir.file("/Data/Config.dat"), "Config", "Drv", "5");
+    ::umask(027);
+    const bool created = WriteProfileString(dir.file("/Data/New.dat"), "Config", "Drv", "5");
+    ::umask(saved);
+
+    ASSERT_TRUE(replaced);
+    ASSERT_TRUE(created);
+    EXPECT_EQ(mode("/Data/Config.dat"), 0644u);
+    EXPECT_EQ(mode("/Data/New.dat"), 0640u);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path() / "Data"), {}), 2);
 }
 
 // A disk that fills up mid-write: a file-size limit makes write() fail with

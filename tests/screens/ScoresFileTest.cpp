@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <csignal>
 #include <filesystem>
@@ -65,6 +66,16 @@ TEST(ScoresFile, WritesExactlyFourLittleEndianBytes)
     ASSERT_TRUE(WriteBestScore(path, -2));
     EXPECT_EQ(game.read(ScoresFileTail), Bytes({0xFE, 0xFF, 0xFF, 0xFF}));
     EXPECT_EQ(FilesIn(game.path() / "Data"), 1);  // no temporary left behind
+
+    // A save keeps the file's mode, whatever the umask.
+    ::chmod(path.c_str(), 0664);
+    const mode_t saved = ::umask(077);
+    const bool written = WriteBestScore(path, 5);
+    ::umask(saved);
+    ASSERT_TRUE(written);
+    struct stat st {};
+    ASSERT_EQ(::stat(path.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0664u);
 }
 
 TEST(ScoresFile, ReadsTheFirstFourBytes)

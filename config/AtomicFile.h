@@ -1,0 +1,16 @@
+// Replacing a small file so that a crash or a full disk never leaves it
+// truncated: readers see the old content or the new, never a mix.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace zorbil {
+
+// Writes bytes to a new file in the same folder, syncs it and renames it
+// over path. The file keeps the mode it had; a new file gets the mode the
+// umask gives. On failure path is untouched, no temporary is left behind,
+// and false is returned.
+bool ReplaceFileAtomically(const std::string& path, std::string_view bytes);
+
+}  // namespace zorbil
