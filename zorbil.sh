@@ -1,7 +1,8 @@
 #!/bin/bash
-# Zorbil's two entry points:
-#   ./zorbil.sh play   installs what is missing, builds, starts the game
-#   ./zorbil.sh test   installs what is missing, builds, runs every test
+# Zorbil's entry points:
+#   ./zorbil.sh play      installs what the game needs, builds it, starts it
+#   ./zorbil.sh test      installs what is missing, builds, runs every test
+#   ./zorbil.sh package   builds the Debian package into build/packages/
 # Extra arguments after "test" go to ctest (e.g. -R rules).
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -9,21 +10,42 @@ ROOT=$(pwd)
 BUILD=${ZORBIL_BUILD_DIR:-$ROOT/build}
 JOBS=$(nproc)
 
-usage() { echo "usage: $0 play|test [ctest arguments]" >&2; exit 2; }
+usage() { echo "usage: $0 play|test|package [ctest arguments]" >&2; exit 2; }
 [ $# -ge 1 ] || usage
 mode=$1; shift
 
-"$ROOT/tools/install-deps.sh"
-
-cmake -S "$ROOT" -B "$BUILD" ${ZORBIL_CMAKE_ARGS:-}
-cmake --build "$BUILD" -j "$JOBS"
+# A first build for playing or packaging leaves the tests out, so it needs
+# neither their packages nor their build time; "test" turns them on.
+configure() {
+  local tests=()
+  if [ "$mode" = test ]; then
+    tests=(-DZORBIL_TESTS=ON)
+  elif [ ! -f "$BUILD/CMakeCache.txt" ]; then
+    tests=(-DZORBIL_TESTS=OFF)
+  fi
+  # shellcheck disable=SC2086
+  cmake -S "$ROOT" -B "$BUILD" "${tests[@]}" ${ZORBIL_CMAKE_ARGS:-}
+}
 
 case "$mode" in
   play)
+    "$ROOT/tools/install-deps.sh" play
+    configure
+    cmake --build "$BUILD" -j "$JOBS" --target zorbil_game
     cd "$BUILD/Zorbil"
     exec ./zorbil
     ;;
+  package)
+    "$ROOT/tools/install-deps.sh" package
+    configure
+    cmake --build "$BUILD" -j "$JOBS"
+    cd "$BUILD"
+    cpack -G DEB
+    ;;
   test)
+    "$ROOT/tools/install-deps.sh" test
+    configure
+    cmake --build "$BUILD" -j "$JOBS"
     # One private X server for every test that opens a window.
     display=""
     for n in $(seq 90 190); do

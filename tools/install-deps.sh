@@ -1,24 +1,45 @@
 #!/bin/bash
-# Installs every Debian 12 package Zorbil needs to build, run and test.
+# Installs the Debian 12 packages of the named groups (all groups when none
+# is named):
+#   play     build and run the game
+#   test     tests, benchmarks and fuzzers, on top of "play"
+#   package  build the Debian package and try it in a fresh Debian root
 # Idempotent: does nothing when all packages are present. Works as root or
 # through sudo.
 set -euo pipefail
 
-PACKAGES=(
-  # build
-  g++ make cmake pkg-config clang libclang-rt-14-dev llvm
+PLAY_PACKAGES=(
+  g++ make cmake pkg-config
   qt6-base-dev libgl-dev libglu1-mesa-dev freeglut3-dev
-  libsdl2-mixer-dev libsdl2-image-dev libvorbis-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
-  # run
+  libsdl2-mixer-dev libvorbis-dev
   qt6-qpa-plugins libgl1-mesa-dri libglx-mesa0 timgm6mb-soundfont
   fonts-liberation2 fonts-dejavu-core
-  # tests
-  xvfb xauth x11-utils xdotool
 )
 
+TEST_PACKAGES=(
+  clang libclang-rt-14-dev llvm
+  libsdl2-image-dev libgtest-dev libgmock-dev libbenchmark-dev
+  xvfb xauth x11-utils xdotool
+  desktop-file-utils appstream man-db dpkg-dev file
+)
+
+PACKAGE_PACKAGES=(
+  dpkg-dev debootstrap xvfb xauth xdotool
+)
+
+[ $# -gt 0 ] || set -- play test package
+wanted=()
+for group in "$@"; do
+  case "$group" in
+    play) wanted+=("${PLAY_PACKAGES[@]}") ;;
+    test) wanted+=("${PLAY_PACKAGES[@]}" "${TEST_PACKAGES[@]}") ;;
+    package) wanted+=("${PLAY_PACKAGES[@]}" "${PACKAGE_PACKAGES[@]}") ;;
+    *) echo "usage: $0 [play] [test] [package]" >&2; exit 2 ;;
+  esac
+done
+
 missing=()
-for p in "${PACKAGES[@]}"; do
+for p in $(printf '%s\n' "${wanted[@]}" | sort -u); do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
     missing+=("$p")
   fi

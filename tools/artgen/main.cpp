@@ -1,11 +1,14 @@
 // Draws every picture of the game's windows and writes each as
-// <folder>/<name>.png. Runs at build time without a display.
+// <folder>/<name>.png; with --icons, the application icon as
+// <folder>/icon-<size>.png at each of its sizes. Runs at build time without
+// a display.
 #include <QGuiApplication>
 #include <QImage>
 #include <cstdio>
 #include <functional>
 #include <vector>
 
+#include "AppIcon.h"
 #include "Fonts.h"
 #include "Logos.h"
 #include "Tiles.h"
@@ -20,13 +23,22 @@ struct Picture {
     std::function<QImage()> Draw;
 };
 
+bool Save(const QImage& image, const QString& path)
+{
+    if (image.save(path, "PNG"))
+        return true;
+    std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+    return false;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
 {
     QGuiApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s <output folder>\n", argv[0]);
+    const bool icons = argc == 3 && QByteArray(argv[1]) == "--icons";
+    if (argc != 2 && !icons) {
+        std::fprintf(stderr, "usage: %s [--icons] <output folder>\n", argv[0]);
         return 2;
     }
     if (!zorbil::art::LoadLetteringFont()) {
@@ -34,6 +46,13 @@ int main(int argc, char** argv)
         return 1;
     }
     using namespace zorbil::art;
+    const QString folder = QString::fromLocal8Bit(argv[argc - 1]);
+    if (icons) {
+        for (int size : AppIconSizes)
+            if (!Save(AppIcon(size), folder + QString("/icon-%1.png").arg(size)))
+                return 1;
+        return 0;
+    }
     const std::vector<Picture> pictures = {
         {"MenuTex", 64, 64, MenuTile},
         {"PauseTex", 64, 64, PauseTile},
@@ -54,18 +73,14 @@ int main(int argc, char** argv)
         {"OpenGLLogo", 70, 30, OpenGLBadge},
         {"SoundLogo", 85, 30, SoundBadge},
     };
-    const QString folder = QString::fromLocal8Bit(argv[1]);
     for (const Picture& picture : pictures) {
         const QImage image = picture.Draw();
         if (image.width() != picture.Width || image.height() != picture.Height) {
             std::fprintf(stderr, "%s drawn at %dx%d\n", picture.Name, image.width(), image.height());
             return 1;
         }
-        const QString path = folder + "/" + picture.Name + ".png";
-        if (!image.save(path, "PNG")) {
-            std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        if (!Save(image, folder + "/" + picture.Name + ".png"))
             return 1;
-        }
     }
     return 0;
 }

@@ -1,0 +1,48 @@
+// The installed game's launcher: gives the player a game folder of their
+// own, filled from the shipped files, and starts the program in it.
+#include <unistd.h>
+
+#include <cerrno>
+#include <clocale>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "launcher/DataHome.h"
+#include "launcher/InstallLayout.h"
+#include "launcher/PlayerFolder.h"
+#include "launcher/StartError.h"
+
+using namespace zorbil::launcher;
+
+int main(int argc, char** argv)
+{
+    // System error texts in the player's language.
+    std::setlocale(LC_ALL, "");
+    const InstallLayout layout = InstalledLayout();
+    const std::filesystem::path folder = DataHome() / "zorbil";
+    try {
+        AddShippedFiles(layout.Shipped, folder);
+    } catch (const std::filesystem::filesystem_error& error) {
+        const auto& failed = error.path2().empty() ? error.path1() : error.path2();
+        ReportStartError("Impossible de préparer le dossier du jeu " + folder.string() + " (" + failed.string() +
+                         " : " + error.code().message() +
+                         "). Vérifiez que vous pouvez y écrire et que le disque n'est pas plein.");
+        return 1;
+    }
+
+    if (::chdir(folder.c_str()) != 0) {
+        ReportStartError("Impossible d'entrer dans le dossier du jeu " + folder.string() + " : " +
+                         std::strerror(errno) + ".");
+        return 1;
+    }
+    std::vector<char*> args;
+    std::string program = layout.Program.string();
+    args.push_back(program.data());
+    for (int i = 1; i < argc; ++i)
+        args.push_back(argv[i]);
+    args.push_back(nullptr);
+    ::execv(program.c_str(), args.data());
+    ReportStartError("Impossible de lancer " + program + " : " + std::strerror(errno) + ".");
+    return 1;
+}
