@@ -25,9 +25,9 @@ int main(int argc, char** argv)
         AddShippedFiles(layout.Shipped, folder);
     } catch (const std::filesystem::filesystem_error& error) {
         const auto& failed = error.path2().empty() ? error.path1() : error.path2();
-        ReportStartError("Impossible de préparer le dossier du jeu " + folder.string() + " (" + failed.string() +
-                         " : " + error.code().message() +
-                         "). Vérifiez que vous pouvez y écrire et que le disque n'est pas plein.");
+        const std::string where = failed == folder ? "" : failed.string() + " : ";
+        ReportStartError("Impossible de préparer le dossier du jeu " + folder.string() + " (" + where +
+                         error.code().message() + "). Vérifiez que vous pouvez y écrire et que le disque n'est pas plein.");
         return 1;
     }
 
