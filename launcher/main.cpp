@@ -10,10 +10,22 @@
 
 #include "launcher/DataHome.h"
 #include "launcher/InstallLayout.h"
+#include "launcher/LauncherMessages.h"
 #include "launcher/PlayerFolder.h"
 #include "launcher/StartError.h"
 
 using namespace zorbil::launcher;
+
+namespace {
+
+std::string Format(std::string message, const std::string& path, const std::string& reason)
+{
+    message.replace(message.find("%1"), 2, path);
+    message.replace(message.find("%2"), 2, reason);
+    return message;
+}
+
+}  // namespace
 
 int main(int argc, char** argv)
 {
@@ -26,23 +38,20 @@ int main(int argc, char** argv)
     } catch (const std::filesystem::filesystem_error& error) {
         const auto& failed = error.path2().empty() ? error.path1() : error.path2();
         const std::string where = failed == folder ? "" : failed.string() + " : ";
-        ReportStartError("Impossible de préparer le dossier du jeu " + folder.string() + " (" + where +
-                         error.code().message() + "). Vérifiez que vous pouvez y écrire et que le disque n'est pas plein.");
+        ReportStartError(Format(FolderErrorMessage, folder.string(), where + error.code().message()));
+        return 1;
+    }
+    if (::chdir(folder.c_str()) != 0) {
+        ReportStartError(Format(FolderErrorMessage, folder.string(), std::strerror(errno)));
         return 1;
     }
 
-    if (::chdir(folder.c_str()) != 0) {
-        ReportStartError("Impossible d'entrer dans le dossier du jeu " + folder.string() + " : " +
-                         std::strerror(errno) + ".");
-        return 1;
-    }
-    std::vector<char*> args;
     std::string program = layout.Program.string();
-    args.push_back(program.data());
+    std::vector<char*> args{program.data()};
     for (int i = 1; i < argc; ++i)
         args.push_back(argv[i]);
     args.push_back(nullptr);
     ::execv(program.c_str(), args.data());
-    ReportStartError("Impossible de lancer " + program + " : " + std::strerror(errno) + ".");
+    ReportStartError(Format(ProgramErrorMessage, program, std::strerror(errno)));
     return 1;
 }

@@ -10,6 +10,7 @@
 #include "audio/GameSound.h"
 #include "config/LargeFonts.h"
 #include "config/Settings.h"
+#include "launcher/LauncherMessages.h"
 #include "render/GLThread.h"
 #include "screens/OptionsPanel.h"
 
@@ -66,6 +67,12 @@ TEST(Notes, QuoteEveryMessageOfTheProgram)
     ASSERT_EQ(folders.size(), 2);
     EXPECT_TRUE(notes.contains("\"" + Collapsed(folders[0])));
     EXPECT_TRUE(notes.contains(Collapsed(folders[1]) + "\""));
+    // The launcher's messages name a path and a reason: their two ends are quoted.
+    for (const char* message : {zorbil::launcher::FolderErrorMessage, zorbil::launcher::ProgramErrorMessage}) {
+        const QString text = QString::fromUtf8(message);
+        EXPECT_TRUE(notes.contains("\"" + Collapsed(text.section("%1", 0, 0)))) << message;
+        EXPECT_TRUE(notes.contains(Collapsed(text.section("%2", 1)) + "\"")) << message;
+    }
 }
 
 TEST(Notes, ExplainEveryDriverButtonAndEveryDataFile)

@@ -1,0 +1,12 @@
+// What the launcher tells a player when the game cannot start; the notes
+// (Zorbil.txt) quote both messages. %1 is a path, %2 the system's reason.
+#pragma once
+
+namespace zorbil::launcher {
+
+inline constexpr const char* FolderErrorMessage =
+    "Impossible de préparer le dossier du jeu %1 (%2). Vérifiez que vous pouvez y écrire et que le disque n'est pas "
+    "plein.";
+inline constexpr const char* ProgramErrorMessage = "Impossible de lancer le programme du jeu %1 (%2). Réinstallez le jeu.";
+
+}  // namespace zorbil::launcher
