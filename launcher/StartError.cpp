@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 

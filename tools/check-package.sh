@@ -137,7 +137,7 @@ config=$(tr -d '\r' <"$folder/Data/Config.dat")
   fail "Data/Config.dat holds: $config"
 [ "$(stat -c %s "$folder/Data/Scores.dat")" -eq 4 ] || fail "Data/Scores.dat is not 4 bytes"
 [ -e "$folder/Data/Temp.dat" ] && fail "Data/Temp.dat was left behind"
-(cd "$home" && find .local/share/zorbil -newer "$root/tmp/zorbil.deb" -type f -printf '   %M %u %s\t%p\n' | LC_ALL=C sort)
+(cd "$home" && find .local/share/zorbil -type f -printf '   %p\t%M uid %U, %s bytes\n' | LC_ALL=C sort)
 
 echo "== apt purge zorbil"
 in_root apt-get purge -y -q zorbil >/dev/null

@@ -24,7 +24,7 @@ TEST_PACKAGES=(
 )
 
 PACKAGE_PACKAGES=(
-  dpkg-dev debootstrap xvfb xauth xdotool
+  dpkg-dev file debootstrap xvfb xauth xdotool
 )
 
 [ $# -gt 0 ] || set -- play test package
