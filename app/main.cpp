@@ -1,9 +1,11 @@
-// The program's start-up: the application and its title, the texture log,
-// the configuration dialog (created first, so it is the main window), the
-// game window created hidden, then the message loop until the dialog closes.
+// The program's start-up: the window-system platform, the application and
+// its title, the texture log, the configuration dialog (created first, so it
+// is the main window), the game window created hidden, then the message loop
+// until the dialog closes.
 #include <QMessageBox>
 #include <exception>
 
+#include "app/PlatformChoice.h"
 #include "app/ZorbilApplication.h"
 #include "audio/SdlSoundLibrary.h"
 #include "config/ZorbilConfig.h"
@@ -12,6 +14,7 @@
 
 int main(int argc, char** argv)
 {
+    zorbil::ChooseWindowPlatform();
     zorbil::ZorbilApplication app(argc, argv);
     zorbil::CreateLog();
     // One sound library for the whole run, shared by the device set-up and

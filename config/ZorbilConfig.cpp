@@ -18,6 +18,7 @@
 #include "config/MessageBoxes.h"
 #include "config/SelectionRule.h"
 #include "config/SpinButton.h"
+#include "controls/InstantAccelerators.h"
 
 namespace zorbil {
 
@@ -104,6 +105,7 @@ TConfigForm::TConfigForm(SoundLibrary& library, QWidget* parent) : QWidget(paren
     CreateControls();
     SetTabOrder();
     ConnectHandlers();
+    new InstantAccelerators(this);
 
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->geometry().center() - rect().center());
@@ -246,8 +248,7 @@ void TConfigForm::FormCreate()
     switch (Config.Mixer) {
     case 11:
     case 12:
-        GroupMixer = MakeGroup(this, {RBMAuto, RBMPMMX, RBMPNoMMX, RBMPII, RBFPU});
-    RBMAuto->setChecked(true);
+        RBMAuto->setChecked(true);
         break;
     case 21:
     case 22:

@@ -106,16 +106,25 @@ void TZorbilForm::InterruptGame()
     renderer_->FreeScene();
 }
 
+void TZorbilForm::PauseGame()
+{
+    InterruptGame();
+    MenuPause->ShowOver();
+    GamePaused = true;
+}
+
+void TZorbilForm::FormDeactivate()
+{
+    // A message box of the game's own over the game is not the player
+    // leaving; nor is a screen already open over it.
+    if (QApplication::activeModalWidget() || !GameRunning || !tmrGame->isActive())
+        return;
+    PauseGame();
+}
+
 void TZorbilForm::ResumeRenderer()
 {
     renderer_->SetupScene();
-    // The surface's window is made anew for OpenGL on first use, which puts
-    // it above the panels: keep it under them, so a screen opened by a game
-    // key covers the game without changing the panels' own order. (The
-    // surface is already the widgets' first child, so QWidget::lower would
-    // leave the window system's order alone.)
-    if (QWindow* surface = DC())
-        surface->lower();
     renderer_->Resume();
 }
 
@@ -125,9 +134,7 @@ void TZorbilForm::GameKeyDown(int qtKey)
     case GameScreen::None:
         break;
     case GameScreen::Pause:
-        InterruptGame();
-        MenuPause->ShowOver();
-        GamePaused = true;
+        PauseGame();
         break;
     case GameScreen::Help:
         InterruptGame();

@@ -1,11 +1,14 @@
 #include "game/ZorbilMain.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
+#include <QWindow>
 
 #include "config/GameFolder.h"
 #include "config/Settings.h"
+#include "controls/InstantAccelerators.h"
 #include "game/GameState.h"
 #include "game/Random.h"
 #include "game/ReloadSignal.h"
@@ -39,6 +42,7 @@ TZorbilForm::TZorbilForm(SoundLibrary& sound, QWidget* configDialog)
     tmrGame->setInterval(250);
     tmrAnimate->setInterval(40);
     ConnectHandlers();
+    new InstantAccelerators(this);
     FormCreate();
 }
 
@@ -106,13 +110,42 @@ void TZorbilForm::showEvent(QShowEvent* event)
 
 void TZorbilForm::FormShow()
 {
-    // A framed window is fitted to the work area by the window manager,
-    // frame included; a frameless one covers it by its own geometry.
-    if (windowFlags() & Qt::FramelessWindowHint)
-        setGeometry(screen()->availableGeometry());
-    else
-        setWindowState(windowState() | Qt::WindowMaximized);
+    FitToWorkArea();
     sound_.PlayMenuMusic();
+}
+
+void TZorbilForm::FitToWorkArea()
+{
+    const QRect area = screen()->availableGeometry();
+    if (windowFlags() & Qt::FramelessWindowHint) {
+        // A Wayland compositor places a window where it likes, below its own
+        // panel; only its full-screen state gives the whole screen.
+        if (QGuiApplication::platformName().startsWith("wayland"))
+            setWindowState(windowState() | Qt::WindowFullScreen);
+        else
+            setGeometry(area);
+        return;
+    }
+    const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    fittedFrame_ = frame;
+    setFixedSize(area.size().shrunkBy(frame));
+    move(area.topLeft());  // where the frame's corner goes
+}
+
+void TZorbilForm::changeEvent(QEvent* event)
+{
+    TCGForm::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && !isActiveWindow())
+        FormDeactivate();
+}
+
+void TZorbilForm::moveEvent(QMoveEvent* event)
+{
+    TCGForm::moveEvent(event);
+    // The window manager framed the window after it was shown: fit again.
+    if (isVisible() && !(windowFlags() & Qt::FramelessWindowHint) && windowHandle() &&
+        windowHandle()->frameMargins() != fittedFrame_)
+        FitToWorkArea();
 }
 
 void TZorbilForm::closeEvent(QCloseEvent* event)

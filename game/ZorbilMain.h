@@ -10,6 +10,7 @@
 // render thread. The dialog sets the frame (frameless for full screen) and
 // shows the window, which then covers the screen's available area and starts
 // the menu music. The window is the SoundSwitches of the sound set-up.
+// Leaving the window for another one pauses a running game.
 #pragma once
 
 #include <QTimer>
@@ -79,6 +80,8 @@ protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void changeEvent(QEvent* event) override;
     // GameKeyDown: sees the window's key presses before its controls during
     // a game, and lets every key go on.
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -87,6 +90,11 @@ private:
     void FormCreate();
     void FormShow();
     void FormClose();
+    // The player went to another window: a running game pauses as with Esc.
+    void FormDeactivate();
+    // Full screen covers the work area without a frame; windowed, the frame
+    // covers it and the window keeps that size.
+    void FitToWorkArea();
     void ReadOptionsAndBestScore();
     void PointFileLists();
     void ConnectHandlers();
@@ -97,6 +105,7 @@ private:
     void DetachGameKeys();
     // Timer off, renderer suspended and its drawing state released.
     void InterruptGame();
+    void PauseGame();
     // Drawing state back, renderer running.
     void ResumeRenderer();
 
@@ -109,6 +118,9 @@ private:
     GameSound sound_;
     std::unique_ptr<TWRenderer> renderer_;
     bool keysAttached_ = false;
+    // The window frame the windowed size was last fitted with: the window
+    // manager tells it only once the window is on screen.
+    QMargins fittedFrame_;
 };
 
 }  // namespace zorbil

@@ -13,6 +13,7 @@ namespace zorbil {
 TCGForm::TCGForm(QWidget* parent) : QWidget(parent), surface_(new CgSurface(this))
 {
     surface_->setGeometry(rect());
+    surface_->hide();
 }
 
 TCGForm::~TCGForm()
@@ -23,8 +24,15 @@ TCGForm::~TCGForm()
 void TCGForm::CreateContext()
 {
     ReleaseContext();  // a context made twice would otherwise be lost
+    surface_->show();
     lastFormat_ = RequestPixelFormat();
     dc_ = surface_->OpenGLWindow(SurfaceFormatFor(lastFormat_));
+    // The surface's window is made anew for OpenGL on first use, which puts
+    // it above the panels: keep it under them, so a screen opened later
+    // covers the game without changing the panels' own order. (The surface
+    // is already the widgets' first child, so QWidget::lower would leave the
+    // window system's order alone.)
+    dc_->lower();
     auto* context = new QOpenGLContext;
     context->setFormat(dc_->format());
     if (!context->create()) {
@@ -36,6 +44,13 @@ void TCGForm::CreateContext()
     // GL's default viewport is the drawable's size at the first make-current,
     // but Qt first makes a new context current on a small probe surface of
     // its own: give the context the client area it would have had.
+    FitViewport();
+}
+
+void TCGForm::FitViewport()
+{
+    if (!dc_ || !rc_)
+        return;
     const qreal ratio = dc_->devicePixelRatio();
     glViewport(0, 0, GLsizei(surface_->width() * ratio), GLsizei(surface_->height() * ratio));
 }
@@ -62,6 +77,7 @@ void TCGForm::ReleaseContext()
     }
     rc_ = nullptr;
     dc_ = nullptr;
+    surface_->hide();
 }
 
 void TCGForm::resizeEvent(QResizeEvent* event)

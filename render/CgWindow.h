@@ -2,6 +2,10 @@
 // It only binds OpenGL to the window; it draws nothing itself. All calls
 // come from the user-interface thread.
 //
+// The surface is shown only while it has a context. Qt's Wayland platform
+// keeps a native OpenGL child above its siblings whatever their order, so a
+// screen can cover the game only once the surface is hidden.
+//
 // Panels over the surface (how the game window adds its screens):
 // - make each panel a direct child of the TCGForm-derived window, a sibling
 //   of Surface(), created after the TCGForm constructor has run;
@@ -33,17 +37,21 @@ public:
     explicit TCGForm(QWidget* parent = nullptr);
     ~TCGForm() override;
 
-    // A new context on the surface (pixel format from UseDoubleBuffer and
-    // UseColorIndex, which are then reset), made current. Replaces the
-    // context of an earlier call.
+    // Shows the surface, under the window's other native children, and
+    // makes a new context on it (pixel format from UseDoubleBuffer and
+    // UseColorIndex, which are then reset), current. Replaces the context of
+    // an earlier call.
     void CreateContext();
     // Binds the context to the surface; nothing when there is none.
     void MakeCurrent();
     // Presents the finished frame.
     void SwapFrame();
     // Unbinds and deletes the context with everything in it (display lists,
-    // textures). Harmless without a context.
+    // textures), and hides the surface. Harmless without a context.
     void ReleaseContext();
+    // Sets the viewport to the surface's whole client area in device pixels,
+    // as it is now: the window may have been resized since the last frame.
+    void FitViewport();
 
     QWindow* DC() const { return dc_; }
     QOpenGLContext* RC() const { return rc_; }

@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 namespace zorbil {
@@ -16,10 +17,10 @@ namespace {
 
 // Stands in for the window system's default font: a bold sans of 16 pixels,
 // not smoothed, since a bitmap has no grey levels.
-QFont ScoreFont()
+QFont ScoreFont(double devicePixelRatio)
 {
     QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
-    font.setPixelSize(16);
+    font.setPixelSize(std::max(1, int(std::lround(16 * devicePixelRatio))));
     font.setBold(true);
     font.setStyleStrategy(QFont::NoAntialias);
     return font;
@@ -27,9 +28,9 @@ QFont ScoreFont()
 
 }  // namespace
 
-void BuildFontLists()
+void BuildFontLists(double devicePixelRatio)
 {
-    const QFont font = ScoreFont();
+    const QFont font = ScoreFont(devicePixelRatio);
     const QFontMetrics metrics(font);
     const int ascent = metrics.ascent();
     const int height = std::max(1, ascent + metrics.descent());

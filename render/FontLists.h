@@ -6,6 +6,8 @@
 
 namespace zorbil {
 
-void BuildFontLists();
+// GL draws bitmaps in device pixels: the glyphs are drawn at the surface's
+// device pixel ratio so the text keeps its size on a high-DPI screen.
+void BuildFontLists(double devicePixelRatio);
 
 }  // namespace zorbil

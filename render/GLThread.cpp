@@ -3,6 +3,7 @@
 #include <GL/glu.h>
 
 #include <QCoreApplication>
+#include <QWindow>
 #include <numbers>
 
 #include "config/GameFolder.h"
@@ -44,7 +45,8 @@ void TWRenderer::SetupScene()
         FreeScene();
 
     window_.CreateContext();
-    BuildFontLists();
+    textPixel_ = window_.DC() ? float(window_.DC()->devicePixelRatio()) : 1.0f;
+    BuildFontLists(textPixel_);
     glEnable(GL_DEPTH_TEST);
     glColorMaterial(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE);
     glEnable(GL_COLOR_MATERIAL);

@@ -86,6 +86,8 @@ private:
     std::array<std::optional<TCGLight>, 4> SceneLights;
     GLUquadric* SphereQuadric = nullptr;
 
+    // One pixel of the score text, in device pixels.
+    float textPixel_ = 1;
     bool sceneReady_ = false;
     unsigned sceneGeneration_ = 0;
     std::string signalPath_;

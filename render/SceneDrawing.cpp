@@ -36,6 +36,7 @@ void TWRenderer::DrawScene()
     if (!sceneReady_)
         return;
 
+    window_.FitViewport();
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
@@ -80,8 +81,11 @@ void TWRenderer::DrawScene()
     glColor3f(0, 0, 0);
     glRasterPos2f(5, 4);
     glCallLists(length, GL_UNSIGNED_BYTE, text);
+    // The white copy one text pixel left of and below the black one, which
+    // shows as a thin dark edge at its upper right at any pixel density.
     glColor3f(255, 255, 255);
-    glRasterPos2f(4.975f, 3.975f);
+    glRasterPos2f(5, 4);
+    glBitmap(0, 0, 0, 0, -textPixel_, -textPixel_, nullptr);
     glCallLists(length, GL_UNSIGNED_BYTE, text);
     glEnable(GL_DEPTH_TEST);
     glFinish();
