@@ -84,6 +84,9 @@ bool SdlAudioDevice::OpenWith(const std::string& driver, int device, int mixRate
         SDL_ResetHint(SDL_HINT_AUDIODRIVER);
     else
         SDL_SetHint(SDL_HINT_AUDIODRIVER, driver.c_str());
+    // Audio brings up SDL's events, whose SIGINT and SIGTERM handlers would
+    // turn a request to end the program into an event nobody reads.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
         return false;
     const char* name = device > 0 ? SDL_GetAudioDeviceName(device - 1, 0) : nullptr;

@@ -187,6 +187,8 @@ bool TZorbilForm::eventFilter(QObject* watched, QEvent* event)
 {
     if (keysAttached_ && event->type() == QEvent::KeyPress && IsOurWindow(watched))
         GameKeyDown(static_cast<QKeyEvent*>(event)->key());
+    if (event->type() == QEvent::Expose && watched == windowHandle())
+        FitFrame();
     return TCGForm::eventFilter(watched, event);
 }
 

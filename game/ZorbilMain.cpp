@@ -111,25 +111,46 @@ void TZorbilForm::showEvent(QShowEvent* event)
 void TZorbilForm::FormShow()
 {
     FitToWorkArea();
+    // The window manager frames the window only once it is shown; it is on
+    // screen, frame and all, by its first exposure.
+    windowHandle()->installEventFilter(this);
     sound_.PlayMenuMusic();
 }
 
+namespace {
+
+// On a Wayland session, also through Xwayland, the compositor alone knows its
+// work area, and it places windows where it likes.
+bool WaylandSession()
+{
+    return QGuiApplication::platformName().startsWith("wayland") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
+}  // namespace
+
 void TZorbilForm::FitToWorkArea()
 {
+    const bool framed = !(windowFlags() & Qt::FramelessWindowHint);
+    if (WaylandSession()) {
+        setWindowState(framed ? Qt::WindowMaximized : Qt::WindowFullScreen);
+        return;
+    }
     const QRect area = screen()->availableGeometry();
-    if (windowFlags() & Qt::FramelessWindowHint) {
-        // A Wayland compositor places a window where it likes, below its own
-        // panel; only its full-screen state gives the whole screen.
-        if (QGuiApplication::platformName().startsWith("wayland"))
-            setWindowState(windowState() | Qt::WindowFullScreen);
-        else
-            setGeometry(area);
+    if (!framed) {
+        setGeometry(area);
         return;
     }
     const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
     fittedFrame_ = frame;
     setFixedSize(area.size().shrunkBy(frame));
     move(area.topLeft());  // where the frame's corner goes
+}
+
+void TZorbilForm::FitFrame()
+{
+    if (!WaylandSession() && !(windowFlags() & Qt::FramelessWindowHint) &&
+        windowHandle()->frameMargins() != fittedFrame_)
+        FitToWorkArea();
 }
 
 void TZorbilForm::changeEvent(QEvent* event)
@@ -139,14 +160,6 @@ void TZorbilForm::changeEvent(QEvent* event)
         FormDeactivate();
 }
 
-void TZorbilForm::moveEvent(QMoveEvent* event)
-{
-    TCGForm::moveEvent(event);
-    // The window manager framed the window after it was shown: fit again.
-    if (isVisible() && !(windowFlags() & Qt::FramelessWindowHint) && windowHandle() &&
-        windowHandle()->frameMargins() != fittedFrame_)
-        FitToWorkArea();
-}
 
 void TZorbilForm::closeEvent(QCloseEvent* event)
 {
@@ -169,6 +182,10 @@ void TZorbilForm::FormClose()
 void TZorbilForm::resizeEvent(QResizeEvent* event)
 {
     TCGForm::resizeEvent(event);
+    // The compositor has fitted the maximised window to its work area: the
+    // window keeps that size.
+    if ((windowState() & Qt::WindowMaximized) && WaylandSession())
+        setFixedSize(size());
     for (QWidget* panel : std::initializer_list<QWidget*>{GameOver, MenuPause, MenuPrincipal, MenuScores,
                                                           MenuOptions, MenuAide})
         panel->setGeometry(rect());

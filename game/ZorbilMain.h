@@ -80,10 +80,10 @@ protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
-    void moveEvent(QMoveEvent* event) override;
     void changeEvent(QEvent* event) override;
     // GameKeyDown: sees the window's key presses before its controls during
-    // a game, and lets every key go on.
+    // a game, and lets every key go on. Also refits a framed window once the
+    // window manager has framed it.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -93,8 +93,11 @@ private:
     // The player went to another window: a running game pauses as with Esc.
     void FormDeactivate();
     // Full screen covers the work area without a frame; windowed, the frame
-    // covers it and the window keeps that size.
+    // covers it and the window keeps that size. On a Wayland session the
+    // compositor's full-screen and maximised states do it.
     void FitToWorkArea();
+    // Fits a framed window again once the window manager has framed it.
+    void FitFrame();
     void ReadOptionsAndBestScore();
     void PointFileLists();
     void ConnectHandlers();

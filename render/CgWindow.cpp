@@ -7,6 +7,7 @@
 #include <QWindow>
 
 #include "render/CgSurface.h"
+#include "render/WaylandCommit.h"
 
 namespace zorbil {
 
@@ -33,6 +34,7 @@ void TCGForm::CreateContext()
     // is already the widgets' first child, so QWidget::lower would leave the
     // window system's order alone.)
     dc_->lower();
+    framePresented_ = false;
     auto* context = new QOpenGLContext;
     context->setFormat(dc_->format());
     if (!context->create()) {
@@ -66,6 +68,12 @@ void TCGForm::SwapFrame()
     if (!dc_ || !rc_)
         return;
     rc_->swapBuffers(dc_);
+    // A Wayland compositor shows a new sub-surface only once its parent
+    // commits after the sub-surface's first frame.
+    if (!framePresented_) {
+        framePresented_ = true;
+        CommitParentSurface(*dc_);
+    }
     emit frameSwapped();
 }
 

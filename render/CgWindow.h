@@ -71,6 +71,7 @@ private:
     QWindow* dc_ = nullptr;
     QOpenGLContext* rc_ = nullptr;
     PixelFormatRequest lastFormat_;
+    bool framePresented_ = false;
 };
 
 }  // namespace zorbil
