@@ -3,6 +3,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QUrl>
+#include <algorithm>
 
 #include "config/GameFolder.h"
 #include "controls/LnkLabel.h"
@@ -71,8 +72,11 @@ void FillAboutPage(QWidget* page)
     Text(page, "Fenêtres et écrans : Qt 6 (The Qt Company)", 176, 143);
     Separator(page, {178, 168, 433, 9});
 
-    Text(page, "Support sonore pris en charge par la librairie FMod", 176, 192);
-    Link(page, "LnkLabelSon", "(www.libsdl.org)", "https://www.libsdl.org/projects/SDL_mixer/", 507, 192);
+    // The library's name is longer than the one the page was laid out for:
+    // its link follows the text.
+    const QLabel* sound = Text(page, "Support sonore pris en charge par la librairie SDL_mixer", 176, 192);
+    Link(page, "LnkLabelSon", "(libsdl.org)", "https://www.libsdl.org/projects/SDL_mixer/",
+         std::max(507, sound->geometry().right() + 5), 192);
     Text(page, "Gestion des textures par la librairie mwGL de", 175, 216);
     // No address of the library's author is known to us: the mail opens
     // with its subject and the player fills in the address.

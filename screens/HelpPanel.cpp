@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QStringDecoder>
+#include <QTabBar>
 
 #include "config/GameFolder.h"
 #include "screens/AboutPage.h"
@@ -40,6 +41,8 @@ HelpPanel::HelpPanel(QWidget* parent)
     PageControlAide->setObjectName("PageControlAide");
     PageControlAide->setFont(WindowFont());
     PageControlAide->setUsesScrollButtons(false);
+    // A click on a tab takes the keyboard, so Ctrl+Tab then turns the pages.
+    PageControlAide->tabBar()->setFocusPolicy(Qt::StrongFocus);
     Layout->Place(PageControlAide, {8, 72, 628, 361}, 0);
 
     QWidget* about = AddPage("TabAbout", "A propos", "AideAboutTex", {8, 8, 620, 333});

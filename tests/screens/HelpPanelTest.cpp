@@ -1,6 +1,7 @@
 #include "HelpPanelTest.h"
 
 #include <QLabel>
+#include <QTabBar>
 #include <QTest>
 
 #include "MessageBoxWatcher.h"
@@ -48,6 +49,19 @@ void HelpPanelTest::PagesInOrderStartingWithTheAboutPage()
     help.panel->HidePanel();
     help.panel->ShowPanel();
     QCOMPARE(tabs->currentIndex(), 3);
+
+    // A click on a tab gives the pages the keyboard: Ctrl+Tab and
+    // Ctrl+Shift+Tab then move through them.
+    help.window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&help.window));
+    help.window.setFocus();  // the keyboard elsewhere, as during a game
+    QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {}, tabs->tabBar()->tabRect(1).center());
+    QCOMPARE(tabs->currentIndex(), 1);
+    QTest::keyClick(help.window.windowHandle(), Qt::Key_Tab, Qt::ControlModifier);
+    QCOMPARE(tabs->currentIndex(), 2);
+    QTest::keyClick(help.window.windowHandle(), Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+    QTest::keyClick(help.window.windowHandle(), Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(tabs->currentIndex(), 0);
 }
 
 void HelpPanelTest::HelpTextsAreExact()
@@ -57,18 +71,18 @@ void HelpPanelTest::HelpTextsAreExact()
     for (const char* page : {"TabIntro", "TabMenus", "TabCommandes", "TabTexMus"})
         labels += static_cast<int>(
             help.panel->findChild<QWidget*>(page)->findChildren<QLabel*>(Qt::FindDirectChildrenOnly).size());
-    QCOMPARE(labels, 9 + 8 + 6 + 10);
+    QCOMPARE(labels, 9 + 8 + 7 + 10);
 
     QCOMPARE(help.LabelText("LabelAide9"),
              QString("Lisez les paragraphes suivants pour connaitre comment maîtriser le jeu, ou si vous vous sentez "
                      "fin prêt(e) pour vous lancer au défi de battre le meilleur score actuel, bonne chance !"));
-    QCOMPARE(help.LabelText("LabelAideM6"), QString("* Quitte le jeu et revient à Windows."));
+    QCOMPARE(help.LabelText("LabelAideM6"), QString("* Quitte le jeu et revient au bureau."));
     QCOMPARE(help.LabelText("LabelAideC1"),
              QString("Les commandes nécéssaires pour diriger Zorbil sont très simples à retenir : vous utilisez les "
                      "quatres touches fléchées pour faire avancer Zorbil en bas, en haut, à gauche et à droite."));
     QCOMPARE(help.LabelText("LabelAideT8"),
              QString("* les modules *.mod (Protracker), *.s3m (Screamtracker), *.xm (FastTracker), *.it (Impulse "
-                     "Tracker), *.mid, *.rmi (Midi), *.sgt (Segment)."));
+                     "Tracker), *.mid (Midi)."));
     QCOMPARE(help.LabelText("LabelAideT10"),
              QString("Remarques : Le jeu détecte tout seul le format de fichier utilisé. Il est préférable "
                      "d'utiliser des fichiers musicaux en 44,1 KHz maximum, étant donné que le jeu ne vous autorise "

@@ -63,17 +63,24 @@ void CheckFits(QWidget* panel)
         const QRect r(button->mapTo(panel, QPoint(0, 0)), button->size());
         QVERIFY2(screen.contains(r), qPrintable(where + " leaves the screen"));
     }
-    // No caption, button or box lies over another.
-    QList<QWidget*> controls;
-    for (QWidget* w : panel->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        auto* label = qobject_cast<QLabel*>(w);
-        if (!w->isHidden() && ((label && !label->text().isEmpty()) || qobject_cast<QAbstractButton*>(w)))
-            controls << w;
+    // No caption, button or box lies over another, on the panel or on any
+    // page within it.
+    QList<QWidget*> parents = panel->findChildren<QWidget*>();
+    parents << panel;
+    for (QWidget* parent : parents) {
+        QList<QWidget*> controls;
+        for (QWidget* w : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            auto* label = qobject_cast<QLabel*>(w);
+            if (!w->isHidden() && ((label && !label->text().isEmpty()) || qobject_cast<QAbstractButton*>(w)))
+                controls << w;
+        }
+        for (int i = 0; i < controls.size(); ++i)
+            for (int j = i + 1; j < controls.size(); ++j)
+                QVERIFY2(!controls[i]->geometry().intersects(controls[j]->geometry()),
+                         qPrintable(QString("\"%1\" lies over \"%2\"")
+                                        .arg(Shown(controls[i]->property("text").toString()),
+                                             Shown(controls[j]->property("text").toString()))));
     }
-    for (int i = 0; i < controls.size(); ++i)
-        for (int j = i + 1; j < controls.size(); ++j)
-            QVERIFY2(!controls[i]->geometry().intersects(controls[j]->geometry()),
-                     qPrintable(controls[i]->objectName() + " lies over " + controls[j]->objectName()));
 }
 
 }  // namespace
