@@ -1,5 +1,6 @@
 #include <QApplication>
 
+#include "DesktopTest.h"
 #include "PlayTest.h"
 #include "ScreensFlowTest.h"
 #include "StartUpTest.h"
@@ -9,5 +10,5 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationDisplayName("Zorbil - Version 1.0");
-    return zorbil::test::RunQtTests<StartUpTest, PlayTest, ScreensFlowTest>(argc, argv);
+    return zorbil::test::RunQtTests<StartUpTest, PlayTest, ScreensFlowTest, DesktopTest>(argc, argv);
 }

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QObject>
+
+class DesktopTest : public QObject {
+    Q_OBJECT
+private slots:
+    void EscRightAfterPlayPausesTheNewGame();
+    void LeavingTheWindowPausesAndContinueResumes();
+    void ForcedResizeIsFilledByTheNextFrame();
+};
