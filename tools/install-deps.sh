@@ -10,16 +10,17 @@ set -euo pipefail
 
 PLAY_PACKAGES=(
   g++ make cmake pkg-config
-  qt6-base-dev libgl-dev libglu1-mesa-dev freeglut3-dev
-  libsdl2-mixer-dev libvorbis-dev
-  qt6-qpa-plugins libgl1-mesa-dri libglx-mesa0 timgm6mb-soundfont
+  qt6-base-dev qt6-base-private-dev libgl-dev libglu1-mesa-dev freeglut3-dev
+  libwayland-dev libsdl2-mixer-dev libvorbis-dev
+  qt6-qpa-plugins qt6-wayland libgl1-mesa-dri libglx-mesa0 timgm6mb-soundfont
   fonts-liberation2 fonts-dejavu-core
 )
 
 TEST_PACKAGES=(
   clang libclang-rt-14-dev llvm
   libsdl2-image-dev libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth x11-utils xdotool
+  libxcb1-dev libxtst-dev
+  xvfb xauth x11-utils xdotool openbox weston xwayland imagemagick
   desktop-file-utils appstream man-db dpkg-dev file
 )
 
