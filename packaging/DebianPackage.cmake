@@ -18,6 +18,8 @@ set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
   "qt6-qpa-plugins, libgl1-mesa-dri, libglx-mesa0, timgm6mb-soundfont, fonts-liberation2, fonts-dejavu-core")
+# A Wayland session without any X server needs Qt's Wayland platform.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "3D snake game: eat the donuts, beat the best score
 Zorbil is a three-dimensional snake game. Steer the snake over a field of
 15 by 11 cells with the arrow keys: it never stops and cannot turn back.
