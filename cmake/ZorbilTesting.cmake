@@ -1,15 +1,18 @@
 # Test helpers shared by every area's tests.
 #
-# zorbil_test(<name> SOURCES <files...> LIBS <targets...> [DISPLAY] [QT] [TIMEOUT <s>])
+# zorbil_test(<name> SOURCES <files...> LIBS <targets...> [DISPLAY] [OWN_DISPLAY] [QT] [TIMEOUT <s>])
 #   Builds one test program and registers it with CTest. GoogleTest programs
 #   get gtest_main unless QT is given (Qt Test programs have their own main).
 #   DISPLAY marks tests that open windows or GL contexts: they run on the X
 #   server named by $DISPLAY (the test command starts Xvfb) with Mesa's
 #   software renderer, and never talk to a real sound card.
+#   OWN_DISPLAY: like DISPLAY, on a private X server of its own, for tests
+#   whose windows must keep the keyboard: on the shared one, another test's
+#   window may take it (and the game pauses when its window loses it).
 #   Under the sanitizers, leaks of the system libraries are left aside
 #   (tests/library-leaks.supp); a test may set its own LSAN_OPTIONS after.
 function(zorbil_test name)
-  cmake_parse_arguments(T "DISPLAY;QT" "TIMEOUT" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(T "DISPLAY;OWN_DISPLAY;QT" "TIMEOUT" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE ${T_LIBS})
   if(T_QT)
@@ -17,7 +20,12 @@ function(zorbil_test name)
   else()
     target_link_libraries(${name} PRIVATE GTest::gtest GTest::gtest_main GTest::gmock)
   endif()
-  add_test(NAME ${name} COMMAND ${name})
+  if(T_OWN_DISPLAY)
+    set(T_DISPLAY ON)
+    add_test(NAME ${name} COMMAND ${PROJECT_SOURCE_DIR}/tests/configdialog/with-desktop-dpi.sh 96 $<TARGET_FILE:${name}>)
+  else()
+    add_test(NAME ${name} COMMAND ${name})
+  endif()
   set(env "SDL_AUDIODRIVER=dummy")
   if(ZORBIL_SANITIZE)
     list(APPEND env "LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/library-leaks.supp")
