@@ -160,7 +160,6 @@ void TZorbilForm::changeEvent(QEvent* event)
         FormDeactivate();
 }
 
-
 void TZorbilForm::closeEvent(QCloseEvent* event)
 {
     FormClose();
