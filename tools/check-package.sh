@@ -135,6 +135,8 @@ comm -23 <(files "$root/usr/share/games/zorbil") <(files "$folder") | grep . && 
 config=$(tr -d '\r' <"$folder/Data/Config.dat")
 [ "$config" = "$(printf '[Config]\nMixRate=22050\nQuality=16\nInterp=1\nSonAct=1\nDrv=2\nMixer=11\nAff=1\n[Options]\nSpeed=5\nSonAct=1\nMusAct=1')" ] ||
   fail "Data/Config.dat holds: $config"
+# Only leaving the scores panel writes the best score, and only a game over
+# led there: the game was played to its end.
 [ "$(stat -c %s "$folder/Data/Scores.dat")" -eq 4 ] || fail "Data/Scores.dat is not 4 bytes"
 [ -e "$folder/Data/Temp.dat" ] && fail "Data/Temp.dat was left behind"
 (cd "$home" && find .local/share/zorbil -type f -printf '   %p\t%M uid %U, %s bytes\n' | LC_ALL=C sort)
