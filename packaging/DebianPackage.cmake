@@ -16,8 +16,10 @@ set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 # at run time it cannot see: Qt's X11 platform plugin, Mesa's drivers, the
 # General MIDI soundfont and the fonts the screens ask for.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The Wayland commit goes through Qt's private native interface, whose ABI
+# holds for one Qt version only.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-  "qt6-qpa-plugins, libgl1-mesa-dri, libglx-mesa0, timgm6mb-soundfont, fonts-liberation2, fonts-dejavu-core")
+  "qt6-qpa-plugins, libgl1-mesa-dri, libglx-mesa0, timgm6mb-soundfont, fonts-liberation2, fonts-dejavu-core, qt6-base-abi (= ${Qt6_VERSION})")
 # A Wayland session without any X server needs Qt's Wayland platform.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "3D snake game: eat the donuts, beat the best score
