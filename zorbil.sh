@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Zorbil's entry points:
 #   ./zorbil.sh play      installs what the game needs, builds it, starts it
 #   ./zorbil.sh test      installs what is missing, builds, runs every test

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which of Qt's window-system platforms the game runs on.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The project's own pictures for the game window and the configuration
 // dialog, drawn at build time and embedded in the program.
 #pragma once

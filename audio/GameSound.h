@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's sound operations and the sound device set-up, on top of a
 // SoundLibrary. All calls come from the user-interface thread.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The SDL side of the sound device: which SDL audio drivers an output type
 // stands for, and opening SDL_mixer on the first of them that works.
 #pragma once

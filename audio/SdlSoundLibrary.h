@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sound layer on SDL2_mixer.
 //
 // How the library's kinds map onto SDL2_mixer: SDL2_mixer mixes any number of

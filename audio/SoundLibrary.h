@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The small sound layer the game talks to: exactly the calls the device
 // set-up and the music and effect operations make, in the shape of the
 // library the game was designed around. Handles are 32-bit values, 0 meaning

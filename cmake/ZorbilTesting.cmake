@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Test helpers shared by every area's tests.
 #
 # zorbil_test(<name> SOURCES <files...> LIBS <targets...> [DISPLAY] [OWN_DISPLAY] [QT] [TIMEOUT <s>])

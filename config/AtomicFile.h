@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Replacing a small file so that a crash or a full disk never leaves it
 // truncated: readers see the old content or the new, never a mix.
 #pragma once

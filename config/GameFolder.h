@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game folder: the working directory taken once at start-up, before the
 // options screen's file lists move the current directory around. Every data
 // path is the game folder followed by a fixed tail such as "/Data/Config.dat".

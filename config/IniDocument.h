@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The text of a settings file in the INI format, read and edited line by
 // line so that a write changes only the line it concerns.
 #pragma once

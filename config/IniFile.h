@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Profile-string access to one INI file: every call goes to the disk at
 // once, so a later read sees all earlier writes and nothing stays open.
 #pragma once

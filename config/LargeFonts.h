@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The large-fonts screen setting: a desktop at exactly 120 dots per inch.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's two kinds of modal box: the error box (title "Erreur", one
 // "OK" button) and the yes/no question box titled "Avertissement".
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Setting a check box or a radio button from code must act exactly like the
 // player's click whenever the state changes, and do nothing otherwise. Qt's
 // clicked() is only sent for the player's clicks, and toggled() is sent both

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The four operations on the settings file "Data/Config.dat": section Config
 // for the start-up configuration, section Options for the game options.
 #pragma once

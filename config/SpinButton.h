@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A spin button: an up and a down arrow stacked in one small control. Held
 // with the mouse an arrow repeats its click after 400 ms, then every 100 ms.
 // With the keyboard focus, Up and Down click their arrow and Space clicks the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The configuration dialog: the program's first and main window. It chooses
 // the display mode and the sound set-up, keeps them in section Config of the
 // settings file, starts the sound device and hands over to the game window.

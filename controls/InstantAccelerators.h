@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Alt accelerators that click their button at once. Qt plays a 100 ms
 // animated click before a button acts on its accelerator, and a key pressed
 // in that time reaches the screen the button is about to leave (Esc right

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A text label that behaves like a hyperlink: it takes one colour while the
 // mouse is over it and another when the mouse leaves, a click opens Link with
 // the desktop's default handler, and after a click the leave colour becomes

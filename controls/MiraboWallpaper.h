@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A widget that covers its area with copies of one tile laid edge to edge
 // from the top-left corner, cut at the right and bottom edges. It is the
 // background of every menu screen and help page.

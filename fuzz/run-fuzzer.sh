@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # run-fuzzer.sh <fuzzer> <seed corpus dir> <seconds>
 # Runs a libFuzzer binary for a bounded time on a scratch copy of its seed
 # corpus; any crash, leak, sanitizer report or timeout fails the test.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The course of a game: "&Jouer", the start, the steps, the game keys and
 // the game over.
 #include <QApplication>

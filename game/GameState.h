@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The state of the one game the program plays at a time. Module-level
 // variables by design: every access happens on the user-interface thread
 // (timer ticks, key handler, panel handlers and the frame routine), so

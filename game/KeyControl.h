@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game keys: arrows steer, Esc/F1/F2/F3 ask for a screen.
 #pragma once
 

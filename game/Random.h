@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's own 32-bit linear congruential generator. Donut placement is
 // its only user, so a given seed always yields the same donut sequence.
 #pragma once

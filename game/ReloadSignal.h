@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Data/Temp.dat": an empty file whose presence makes the next frame load
 // the selected background picture into the current drawing context.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game keys as the key rules know them: Qt's key to the virtual-key code.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TZorbilForm: the game window. Its client area is the OpenGL surface the
 // render thread draws the game on; the six screens are panels over it. It
 // owns the two game timers, the render thread and the game's sounds, and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The screens' buttons: which panels show and hide, and how a screen returns
 // into a running game or to the main menu.
 #include "config/GameFolder.h"

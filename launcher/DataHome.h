@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where a player's data lives, after the XDG base directory rules.
 #pragma once
 

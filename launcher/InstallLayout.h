@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The installed files the launcher works with, found from its own place so
 // that an install under any prefix (or into a staging DESTDIR) works.
 #pragma once

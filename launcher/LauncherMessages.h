@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the launcher tells a player when the game cannot start; the notes
 // (Zorbil.txt) quote both messages. %1 is a path, %2 the system's reason.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A player's own game folder, filled from the shipped one: what is missing
 // is added, nothing there is ever replaced or deleted, so a player's own
 // textures, musics and edited files survive every start and every upgrade.

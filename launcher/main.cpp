@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The installed game's launcher: gives the player a game folder of their
 // own, filled from the shipped files, and starts the program in it.
 #include <unistd.h>

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # "cpack -G DEB" in the build folder writes build/packages/zorbil_<version>_<arch>.deb.
 set(CPACK_PACKAGE_NAME zorbil)
 set(CPACK_PACKAGE_VENDOR "Les auteurs de Zorbil")

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The answer to the reload signal: the selected picture becomes the
 // background texture of the current context.
 #include <exception>

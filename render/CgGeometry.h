@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The matrix record and the few vector and matrix operations the scene needs.
 #pragma once
 

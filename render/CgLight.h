@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One of the context's fixed OpenGL lights and the parameters kept for it.
 // Creating or destroying it sends nothing to OpenGL: the light stays enabled
 // in its context until the context goes away.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The native child window that OpenGL draws into. Qt paints nothing here.
 #pragma once
 

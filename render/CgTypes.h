@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Vector and colour records handed to OpenGL as plain float arrays.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TCGForm: a top-level window whose whole client area is an OpenGL surface.
 // It only binds OpenGL to the window; it draws nothing itself. All calls
 // come from the user-interface thread.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Bitmap glyphs of the score text: character code c is display list c
 // (1..255), drawn by Qt and compiled with glBitmap. Needs a current context;
 // call it right after the context is made, before anything generates list

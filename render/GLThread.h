@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TWRenderer: the render thread of the game window. The thread itself never
 // draws: it hands DrawScene to the user-interface thread, waits until the
 // frame is done, and asks again, for as long as play goes on. Every OpenGL

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A PCX file on disk, read with plain POSIX calls.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A PCX file already in memory (fuzzer, benchmark, tests).
 #pragma once
 

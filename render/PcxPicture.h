@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading an 8-bit run-length PCX picture into an RGBA pixel buffer, with the
 // loader's checks and failure messages. No GL and no toolkit here, so the
 // fuzzer and the benchmark call it directly.

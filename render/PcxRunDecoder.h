@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Run-length decoding of 8-bit PCX pixel data into RGBA. The data may come
 // in pieces of any size: a run byte at the end of one piece takes its value
 // from the next.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pixel format a new context asks for, kept in the terms of the
 // descriptor the game was designed around, and its Qt equivalent.
 #pragma once

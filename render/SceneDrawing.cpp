@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The frame routine of the render thread.
 #include <GL/glu.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The donut's torus from freeglut, which is never initialised here.
 #pragma once
 

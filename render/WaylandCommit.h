@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one Wayland call Qt does not make for the game's OpenGL surface.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The texture loader's log: "log.txt" in the program's own folder, lines
 // ended by CR LF.
 #pragma once

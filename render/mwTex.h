@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Background pictures: an 8-bit run-length PCX file made into an OpenGL
 // texture. Needs a current context.
 #pragma once

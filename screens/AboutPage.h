@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The about page of the help screen: logo, name, credits and links.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Places child widgets by their rectangle on a design-size parent and
 // stretches them with the parent as their anchors say: a side anchored to the
 // parent keeps its distance to that edge; a control anchored to neither side

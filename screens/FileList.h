@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A list of the files of one folder that match a mask, sorted by name, with
 // nothing selected at first; single selection.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The screens' flat button: no frame and no focus, a soft highlight while
 // the mouse is over it, a bold caption whose "&" letter is underlined and
 // works as the Alt accelerator.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fonts of the screens. "Arial" reaches Liberation Sans through
 // fontconfig, which has the same metrics, so the 640 x 480 layout holds.
 #pragma once

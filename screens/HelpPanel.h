@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help screen: an about page, four pages of help and the notes file
 // "Zorbil.txt", read afresh every time its page shows.
 #pragma once

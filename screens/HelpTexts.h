@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The texts of the four help pages, each with its place on its page.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main menu: the game's name between two donuts and five buttons.
 #pragma once
 

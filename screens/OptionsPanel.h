@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The options screen: speed, background picture, music and the two sound
 // switches. Its warning layout asks for a picture or a music to play with.
 #pragma once

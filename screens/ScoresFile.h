@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Data/Scores.dat": the best score as 4 bytes, signed 32-bit little-endian.
 #pragma once
 

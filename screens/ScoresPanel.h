@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scores screen: the score of the current or last game and the best one.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One screen of the game window: an opaque panel with its colour, a tiled
 // wallpaper filling it, and controls placed on the 640 x 480 design and
 // stretched with the window by their anchors.

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # check-package.sh: builds the Debian package and tries it the way a player
 # gets it. The package goes with apt into a brand-new minimal Debian 12 root
 # (debootstrap, nothing else installed); there a player who is not root

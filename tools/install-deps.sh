@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian 12 packages of the named groups (all groups when none
 # is named):
 #   play     build and run the game

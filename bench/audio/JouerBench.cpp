@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Time from a click on "&Jouer" to the first frame the game window presents,
 // with a four-minute Ogg stream as the chosen music, against the shipped
 // module and against no music at all; and the resident memory one second of

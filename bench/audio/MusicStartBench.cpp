@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What starting the sounds of a game costs on the user-interface thread:
 // the game music with a four-minute Ogg stream (against decoding it whole),
 // the shipped module and MIDI musics, and one effect; with the resident

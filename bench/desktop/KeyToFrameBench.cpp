@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Time from the key press Alt+J, sent through XTEST as a keyboard would, to
 // the first frame of the new game on screen, median over 20 games on the
 // real game window (needs $DISPLAY, best a 1280 x 1024 Xvfb). Also splits it

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <SDL2/SDL.h>
 #include <SDL2/SDL_image.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // render_bench [seconds per frame-rate run, default 3]
 #include <QApplication>
 #include <cstdio>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Soak run of the game window: each game starts from the main menu with a
 // picture and a music, is paused and resumed, visits the help screen, is
 // steered at random until it hits a wall or bites itself, and goes through

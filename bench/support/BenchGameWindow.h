@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game window as the configuration dialog opens it, with the real sound
 // layer on SDL's dummy driver and a plain widget standing for the dialog.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzzes the settings-file reader and writer and the integer parser with
 // checks of their own: a written key reads back, the text a write produces
 // parses to the same values, and accepted integers survive a round trip.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzzes the PCX reader on whole files in memory, read in pieces of varying
 // size, against a plain byte-by-byte decoder: same verdict, same pixels.
 #include <cstdint>

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # decline-large-fonts.sh GAME_FOLDER: on a large-fonts desktop (run it under
 # with-desktop-dpi.sh 120), answering "&Non" by keyboard ends the program
 # before anything is saved.

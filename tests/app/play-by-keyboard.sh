@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # play-by-keyboard.sh GAME_FOLDER: plays Zorbil the way a player does, on a
 # copy of the built game folder, with the keyboard only (xdotool types on a
 # private X server), then checks the files the program left behind.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The embedded pictures: every name is there at its size, tiles keep to
 // their colour counts and repeat without a seam, the transparent pictures
 // are transparent where the screens rely on it.

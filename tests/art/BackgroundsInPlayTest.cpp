@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shipped backgrounds in a real frame: the snake, the donut and the
 // score take the picture's corner tint, so the snake must come out in that
 // light colour, not in the colour of the picture around it.

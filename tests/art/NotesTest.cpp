@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The players' notes "Zorbil.txt" as staged in the game folder: readable in
 // any editor and in the help screen's text box, and quoting word for word
 // every message the program can show, since the messages send players there.

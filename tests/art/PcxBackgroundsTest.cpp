@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The background pictures staged in the game folder: an independent decoder
 // (SDL2_image) must read back exactly what the generator drew, and the
 // run-length stream must suit both that decoder and the game's own loader,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The PCX encoder on the cases its pictures rarely hit: long runs, lone
 // bytes that look like run counts, odd widths, decoded by SDL2_image.
 #include <SDL2/SDL.h>

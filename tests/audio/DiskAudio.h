@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // SDL's disk audio driver as a test's sound card: everything the mixer
 // mixes (stereo, signed 16-bit) lands in a file the test reads back.
 #pragma once

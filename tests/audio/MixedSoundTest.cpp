@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sound operations through SDL2_mixer's real mixer, heard on the disk
 // audio driver.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Test doubles: a sound layer that records every call with its arguments,
 // and the options screen's two switches and music list.
 #pragma once

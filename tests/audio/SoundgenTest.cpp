@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sound generator: its three renderings of a score play in tune through
 // the game's sound layer, and a looping render joins its end to its start.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sounds and musics the build stages into the game folder, played by
 // the game through the real mixer.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Small sounds for the tests, written as 16-bit stereo WAV files.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Run by with-desktop-dpi.sh on a desktop set to ZORBIL_DESKTOP_DPI.
 #include <QLabel>
 #include <QTest>

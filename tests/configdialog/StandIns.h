@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Small stand-ins for the parts the dialog hands over to: a sound library
 // that records the set-up calls, a game window with the two sound boxes, and
 // a watcher that answers the modal boxes the dialog shows.

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # with-desktop-dpi.sh DPI COMMAND...: runs COMMAND on a private X server set
 # up as a desktop at DPI dots per inch: the screen's size says so (-dpi) and
 # so does the font resolution that desktops publish (Xft.dpi), which is what

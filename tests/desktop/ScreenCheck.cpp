@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // screen_check SCREENSHOT SCREEN: says from a picture of the whole screen
 // whether SCREEN (menu, pause, over, scores, or game: the 3D picture) is what
 // the player sees, and, for a screen with buttons at its bottom, that the

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # play-on-desktop.sh DESKTOP GAME_FOLDER SCREEN_CHECK: plays Zorbil through
 # its screens on a private desktop, by keyboard, and reads every screen back
 # from the pixels the player would see.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A game window as the player gets it: real files in a throw-away game
 // folder, the real sound layer (on SDL's dummy driver), the real renderer on
 // Xvfb, and a plain widget standing for the configuration dialog.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A player's game folder filled from a shipped one, on real folders: first
 // start, a start after the player changed things, an upgrade, and folders
 // that cannot be made or filled.

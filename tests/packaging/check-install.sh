@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # check-install.sh BUILD EXPECTED_FILES: installs the built game into a
 # staging folder as the package does and checks its files and the desktop
 # metadata; starts the installed launcher for a player with a new folder and

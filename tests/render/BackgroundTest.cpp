@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The reload signal, LoadBackground and the picture on the background quad.
 #include <QSignalSpy>
 #include <filesystem>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Crafted 8-bit PCX files: a real 128-byte header, the given compressed
 // bytes, a palette marker and a 768-byte palette.
 #pragma once

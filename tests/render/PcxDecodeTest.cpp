@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The PCX reader on crafted files held in memory.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The loader's file side: opening, its log and the move of the log.
 #include <gtest/gtest.h>
 #include <sys/stat.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A Qt application for GoogleTest programs that open windows, and reading
 // back the frames the GL surface presents.
 #pragma once

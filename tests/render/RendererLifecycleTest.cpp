@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The render thread's life: frames handed to the user-interface thread,
 // suspension, release and destruction in every state.
 #include <QElapsedTimer>

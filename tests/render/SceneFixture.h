@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A shown game-window stand-in of 600 x 440 (40 pixels per cell) with a
 // renderer whose drawing state is set up, in a throw-away game folder.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Real frames drawn by DrawScene and read back from the X server.
 #include <cmath>
 #include <filesystem>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws one frame with a score over a grey picture and prints, in device
 // pixels, the height of the white score text and how far its dark copy lies
 // from it: "height H shadow DX DY". score-text-dpi.sh compares two screens.

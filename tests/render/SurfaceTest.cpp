@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TCGForm: contexts made and released on a real X window, and panels over it.
 #include <gtest/gtest.h>
 

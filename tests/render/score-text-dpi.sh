@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # score-text-dpi.sh PROBE: the score text at 96 and at 192 dots per inch.
 # At 192 it must be about twice as tall in device pixels, so it keeps its
 # size against the picture, and its dark copy must stay within 2 device

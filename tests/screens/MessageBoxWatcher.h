@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Answers the message boxes a test provokes: every box that comes up is
 // noted (title, text, icon) and closed with its default button, so the code
 // under test runs on as it would after the player pressed OK.

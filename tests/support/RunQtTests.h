@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs several Qt Test classes in one program, each in turn on a fresh
 // object, and fails if any of them failed.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A throw-away game folder for tests: <tmp>/zorbil-XXXXXX with a Data
 // subfolder, removed with everything in it when the object goes away.
 #pragma once

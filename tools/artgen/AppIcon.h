@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The application icon of the desktop's menus: the snake heading for the
 // donut on a night-blue tile, drawn afresh at each size so that it stays
 // readable at 32 pixels.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Small image effects the pictures are made of.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The lettering font of every picture. Loaded from its file so that the
 // pictures do not depend on what the font configuration of the build
 // machine prefers.

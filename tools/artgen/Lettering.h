@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Large shaded lettering: a dark outline, a vertical gradient fill, a glossy
 // upper half and a soft drop shadow.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main menu's pictures, the help screen's about pictures and the
 // configuration dialog's banner and badges.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's hero drawn as it is in play: a chain of lit balls, the head
 // biggest, each ball with a soft shadow below and to the right.
 #pragma once

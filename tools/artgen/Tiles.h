@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The wallpaper tiles of the game window's screens. Every tile repeats
 // seamlessly: its relief and its grain wrap around at the tile's edges.
 #pragma once

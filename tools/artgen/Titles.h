@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The title pictures of the screens: the screen's name in large shaded
 // lettering in the colours of its panel, on a transparent ground so that the
 // panel's wallpaper shows around the letters.

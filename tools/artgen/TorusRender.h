@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A lit torus drawn by tracing rays through each pixel, for the donut
 // pictures: the same shape as the game's donut (ring radius 0.9, tube 0.5),
 // with real shading rather than a painted imitation.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws every picture of the game's windows and writes each as
 // <folder>/<name>.png; with --icons, the application icon as
 // <folder>/icon-<size>.png at each of its sizes. Runs at build time without

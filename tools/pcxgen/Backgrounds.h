@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The background pictures shipped in the game folder's Textures folder.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Colour ramps: a run of palette entries blended through a few key colours.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // An 8-bit picture with its 256-colour palette, rows top first in the order
 // they are stored.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Gradient noise for procedural pictures. With a period the noise repeats
 // every `period` units in x and y, so pictures made from it tile seamlessly.
 #pragma once

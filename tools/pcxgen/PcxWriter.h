@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes 8-bit, single-plane, run-length encoded ZSoft PCX files with the
 // 256-colour palette block at the end.
 #pragma once

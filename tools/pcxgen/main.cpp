@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the shipped background pictures into the folder given as argument.
 #include <cstdio>
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rendered sound: stereo float samples in -1..1.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The synthesised instruments: each renders one note, mono, into a buffer.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A compact text notation for writing tunes by hand, and the accompaniment
 // patterns built from a chord progression.
 #pragma once

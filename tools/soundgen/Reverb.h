@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A small Schroeder reverb (parallel combs into series all-passes) per
 // channel, slightly detuned between left and right for width.
 #pragma once

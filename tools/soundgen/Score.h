@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A piece of music as notes on tracks, independent of how it is rendered:
 // the synthesiser, the MIDI writer and the module writer all read it.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's own music and jingles, written as scores.
 #pragma once
 

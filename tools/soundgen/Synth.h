@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders a score with the synthesised instruments.
 #pragma once
 

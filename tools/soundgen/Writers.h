@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The file formats the generator writes. Each throws std::runtime_error
 // when the file cannot be written.
 #pragma once

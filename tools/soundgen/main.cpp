@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the game's sounds and musics into a game folder:
 //   zorbil_soundgen <game folder>
 // or one long Ogg stream of the slow piece, for measurements:
