@@ -12,7 +12,7 @@ set -euo pipefail
 PLAY_PACKAGES=(
   g++ make cmake pkg-config
   qt6-base-dev qt6-base-private-dev libgl-dev libglu1-mesa-dev freeglut3-dev
-  libwayland-dev libsdl2-mixer-dev libvorbis-dev
+  libwayland-dev libsdl2-mixer-dev libfluidsynth-dev libvorbis-dev
   qt6-qpa-plugins qt6-wayland libgl1-mesa-dri libglx-mesa0 timgm6mb-soundfont
   fonts-liberation2 fonts-dejavu-core
 )
