@@ -4,9 +4,9 @@
 #include <fluidsynth.h>
 
 #include <fstream>
-#include <iterator>
 #include <memory>
-#include <vector>
+#include <sstream>
+#include <string>
 
 namespace zorbil {
 
@@ -27,9 +27,10 @@ struct PlayerDeleter {
 bool IsPlayableMidi(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);
-    const std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (!in.eof() || bytes.empty())
+    std::ostringstream read;
+    if (!(read << in.rdbuf()))
         return false;
+    const std::string bytes = std::move(read).str();
 
     const std::unique_ptr<fluid_settings_t, SettingsDeleter> settings(new_fluid_settings());
     if (!settings)
