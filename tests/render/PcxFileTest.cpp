@@ -37,7 +37,7 @@ TEST(PcxFile, LogBannerThenOneLinePerStep)
     EXPECT_EQ(mwLoadPCX(folder.file("/short.pcx")), 0u);
     folder.write("/odd.pcx", PcxBuilder(320, 200).Bytes());
     EXPECT_EQ(mwLoadPCX(folder.file("/odd.pcx")), 0u);
-    EXPECT_EQ(mwLoadPCX(""), 0u);
+    EXPECT_THROW(mwLoadPCX(""), std::invalid_argument);
 
     EXPECT_EQ(folder.read("/log.txt"),
               Banner + "Opening PCX file - \"" + missing + "\"\r\n" +
@@ -47,8 +47,7 @@ TEST(PcxFile, LogBannerThenOneLinePerStep)
                   "Opening PCX file - \"" + folder.file("/odd.pcx") + "\"\r\n" +
                   "ERROR (mwTex:mwLoadPCX) - \"PCX file incorrect size (320,200) - " + folder.file("/odd.pcx") +
                   "\"\r\n" +
-                  "Opening PCX file - \"\"\r\n" +
-                  "ERROR (mwTex:mwLoadPCX) - \"can't open file - \"\r\n");
+                  "Opening PCX file - \"\"\r\n");
 }
 
 TEST(PcxFile, LinesAreDroppedOnceTheLogIsGone)
