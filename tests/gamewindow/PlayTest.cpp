@@ -122,6 +122,23 @@ void PlayTest::WallEndsTheGame()
     QVERIFY(!GamePaused);
 }
 
+void PlayTest::SnakeWaitsWhileAnErrorBoxIsOpen()
+{
+    GameWindow w;
+    w.boxes.answerAfterMs = 1000;
+    w.Open();
+    w.form->MenuOptions->Speed->setValue(0);  // 50 ms: the wall is 350 ms away
+    w.Choose(true, false);  // no picture: the first frame's load fails
+    QTest::mouseClick(w.form->MenuPrincipal->BtnJouer, Qt::LeftButton);
+    QTRY_COMPARE(w.boxes.texts(), QStringList{BackgroundErrorMessage});
+    QVERIFY(GameRunning);
+    QVERIFY(Snake.Head.X < 12);
+    // Answered, the game goes on to the wall.
+    QTRY_VERIFY(!GameRunning);
+    QCOMPARE(Snake.Head, (Cell{15, 6}));
+    QCOMPARE(w.boxes.boxes.size(), 1);
+}
+
 void PlayTest::BiteEndsTheGame()
 {
     GameWindow w;
