@@ -23,6 +23,7 @@ TEST_PACKAGES=(
   libxcb1-dev libxtst-dev
   xvfb xauth x11-utils xdotool openbox weston xwayland imagemagick
   desktop-file-utils appstream man-db dpkg-dev file
+  pulseaudio pulseaudio-utils sox
 )
 
 PACKAGE_PACKAGES=(
