@@ -5,17 +5,17 @@
 #include "Synth.h"
 #include "Writers.h"
 
-void WriteFourMinuteOgg(const std::string& path)
+void WriteLongOgg(const std::string& path, int seconds)
 {
-    constexpr std::size_t Frames = 240u * soundgen::SampleRate;
+    const std::size_t frames = std::size_t(seconds) * soundgen::SampleRate;
     soundgen::RenderOptions options;
     options.peak = 0.45f;
     const soundgen::Stereo once = soundgen::Render(soundgen::StarryNight(), options);
     soundgen::Stereo piece;
-    while (piece.Frames() < Frames) {
+    while (piece.Frames() < frames) {
         piece.left.insert(piece.left.end(), once.left.begin(), once.left.end());
         piece.right.insert(piece.right.end(), once.right.begin(), once.right.end());
     }
-    piece.Resize(Frames);
+    piece.Resize(frames);
     soundgen::WriteOgg(path, piece, 0.3f);
 }
