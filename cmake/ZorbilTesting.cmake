@@ -42,3 +42,38 @@ function(zorbil_test name)
     set_tests_properties(${name} PROPERTIES TIMEOUT 300)
   endif()
 endfunction()
+
+# zorbil_bench(<target> [ARGS <arguments...>] [DISPLAY] [OWN_DISPLAY] [TIMEOUT <s>])
+#   Registers a brief run of the benchmark program <target> (label bench):
+#   ARGS make it short. It asserts no figures, but a benchmark that hangs,
+#   crashes or can no longer start fails the tests. DISPLAY and OWN_DISPLAY
+#   as for zorbil_test. Under the sanitizers, benchmarks that draw through
+#   Mesa's software driver leave leak checks aside: it leaks from code it
+#   compiles at run time, which no suppression can name.
+function(zorbil_bench target)
+  cmake_parse_arguments(B "DISPLAY;OWN_DISPLAY" "TIMEOUT" "ARGS" ${ARGN})
+  if(B_OWN_DISPLAY)
+    set(B_DISPLAY ON)
+    add_test(NAME ${target}
+      COMMAND ${PROJECT_SOURCE_DIR}/tests/configdialog/with-desktop-dpi.sh 96 $<TARGET_FILE:${target}> ${B_ARGS})
+  else()
+    add_test(NAME ${target} COMMAND ${target} ${B_ARGS})
+  endif()
+  set(env "SDL_AUDIODRIVER=dummy")
+  set(labels bench)
+  if(B_DISPLAY)
+    list(APPEND env "QT_QPA_PLATFORM=xcb" "LIBGL_ALWAYS_SOFTWARE=1")
+    list(APPEND labels display)
+  endif()
+  if(ZORBIL_SANITIZE)
+    if(B_DISPLAY)
+      list(APPEND env "ASAN_OPTIONS=detect_leaks=0")
+    else()
+      list(APPEND env "LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/library-leaks.supp")
+    endif()
+  endif()
+  if(NOT B_TIMEOUT)
+    set(B_TIMEOUT 90)
+  endif()
+  set_tests_properties(${target} PROPERTIES ENVIRONMENT "${env}" LABELS "${labels}" TIMEOUT ${B_TIMEOUT})
+endfunction()

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A four-minute Ogg Vorbis music for the benchmarks: the slow piece of the
-// game's own musics, rendered once and laid end to end.
+// A long Ogg Vorbis music for the benchmarks: the slow piece of the game's
+// own musics, rendered once and laid end to end.
 #pragma once
 
 #include <string>
 
-void WriteFourMinuteOgg(const std::string& path);
+// Encoding costs a good share of the stream's own length: brief runs ask
+// for a few seconds.
+void WriteLongOgg(const std::string& path, int seconds);

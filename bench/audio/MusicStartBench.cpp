@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What starting the sounds of a game costs on the user-interface thread:
-// the game music with a four-minute Ogg stream (against decoding it whole),
-// the shipped module and MIDI musics, and one effect; with the resident
-// memory each adds. Prints figures; asserts nothing.
+// the game music with a long Ogg stream (against decoding it whole), the
+// shipped module and MIDI musics, and one effect; with the resident memory
+// each adds. Prints figures; asserts nothing.
+//   music_start_bench [seconds of the Ogg stream, default 240]
 #include <SDL.h>
 #include <SDL_mixer.h>
 
@@ -20,6 +21,7 @@
 #include "audio/GameSound.h"
 #include "audio/SdlSoundLibrary.h"
 #include "config/GameFolder.h"
+#include "support/TempGameFolder.h"
 
 namespace {
 
@@ -79,15 +81,15 @@ void Pause(int ms)
 
 }  // namespace
 
-int main()
+int main(int argc, char** argv)
 {
     setenv("SDL_AUDIODRIVER", "dummy", 0);
-    const fs::path folder = fs::temp_directory_path() / "zorbil-music-bench";
-    fs::create_directories(folder / "Data");
-    const std::string longOgg = (folder / "long.ogg.mus").string();
-    std::printf("Writing a four-minute Ogg stream... ");
+    const int streamSeconds = argc > 1 && std::atoi(argv[1]) > 0 ? std::atoi(argv[1]) : 240;
+    const zorbil::test::TempGameFolder folder;
+    const std::string longOgg = folder.file("/long.ogg.mus");
+    std::printf("Writing a %d-second Ogg stream... ", streamSeconds);
     std::fflush(stdout);
-    const double written = Milliseconds([&] { WriteFourMinuteOgg(longOgg); });
+    const double written = Milliseconds([&] { WriteLongOgg(longOgg, streamSeconds); });
     std::printf("%.0f ms, %.1f MB\n", written, fs::file_size(longOgg) / 1e6);
 
     zorbil::SdlSoundLibrary library;
@@ -104,9 +106,9 @@ int main()
     const double streamed = ResidentMegabytes() - before;
     sound.StopAllMusic();
     const Figures start = Repeat(20, [&] { sound.PlayGameMusic(); }, [&] { sound.StopAllMusic(); });
-    std::printf("PlayGameMusic, four-minute Ogg: first %.2f ms, then median %.2f ms, worst %.2f ms; "
+    std::printf("PlayGameMusic, %d-second Ogg: first %.2f ms, then median %.2f ms, worst %.2f ms; "
                 "resident memory +%.1f MB while it plays\n",
-                first, start.median, start.worst, streamed);
+                streamSeconds, first, start.median, start.worst, streamed);
 
     before = ResidentMegabytes();
     Mix_Chunk* whole = nullptr;
@@ -126,6 +128,5 @@ int main()
         Repeat(20, [&] { sound.PlayEffect(zorbil::DonutSoundTail); }, [&] { Pause(20); });
     std::printf("PlayEffect, donut: median %.2f ms, worst %.2f ms\n", effect.median, effect.worst);
 
-    fs::remove_all(folder);
     return 0;
 }

@@ -4,6 +4,7 @@
 // real game window (needs $DISPLAY, best a 1280 x 1024 Xvfb). Also splits it
 // into key to the "&Jouer" handler's start and from there to the frame.
 // Prints figures; asserts nothing.
+//   key_to_frame_bench [games, default 20]
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -59,6 +60,7 @@ int main(int argc, char** argv)
     setenv("SDL_AUDIODRIVER", "dummy", 0);
     setenv("QT_QPA_PLATFORM", "xcb", 1);
     QApplication app(argc, argv);
+    const int games = argc > 1 && std::atoi(argv[1]) > 0 ? std::atoi(argv[1]) : 20;
     Display* keyboard = XOpenDisplay(nullptr);
     int event, error, major, minor;
     if (!keyboard || !XTestQueryExtension(keyboard, &event, &error, &major, &minor)) {
@@ -96,9 +98,8 @@ int main(int argc, char** argv)
         }
     });
 
-    constexpr int Games = 20;
     std::vector<double> total, toHandler, toFrame;
-    for (int game = 0; game <= Games; ++game) {  // game 0 warms up
+    for (int game = 0; game <= games; ++game) {  // game 0 warms up
         form.MenuOptions->TexList->setCurrentRow(0);
         form.MenuOptions->ModList->setCurrentRow(0);
         handler = frame = -1;
@@ -132,7 +133,7 @@ int main(int argc, char** argv)
     }
     std::printf("Alt+J (XTEST) to the first frame on screen, %d games on %dx%d: median %.1f ms "
                 "(min %.1f, max %.1f); key to handler %.1f ms, handler's start to frame %.1f ms\n",
-                Games, form.width(), form.height(), Median(total), *std::min_element(total.begin(), total.end()),
+                games, form.width(), form.height(), Median(total), *std::min_element(total.begin(), total.end()),
                 *std::max_element(total.begin(), total.end()), Median(toHandler), Median(toFrame));
     form.close();
     XCloseDisplay(keyboard);

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <GL/gl.h>
 
-#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QScreen>
+#include <QTest>
 #include <QTimer>
 #include <QWindow>
 #include <cstdio>
@@ -16,7 +16,6 @@
 #include "RenderBench.h"
 #include "config/GameFolder.h"
 #include "game/GameState.h"
-#include "render/CgSurface.h"
 #include "render/CgWindow.h"
 #include "render/GLThread.h"
 
@@ -88,18 +87,22 @@ double ThreadLoop(TCGForm& form, TWRenderer& renderer, double seconds)
 
 }  // namespace
 
-void FrameRates(const std::string& gameFolder, double seconds)
+bool FrameRates(const std::string& gameFolder, double seconds)
 {
     SetGameFolder(gameFolder);
     std::filesystem::create_directories(gameFolder + "/Textures");
     const std::string picture = gameFolder + "/Textures/bench.pcx";
     WriteBackground(picture);
 
+    // The game's order: the window on screen, then SetupScene, whose new
+    // context shows the surface.
     TCGForm form;
     form.setGeometry(form.screen()->availableGeometry());
     form.show();
-    while (!form.Surface()->windowHandle() || !form.Surface()->windowHandle()->isExposed())
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    if (!QTest::qWaitForWindowExposed(&form)) {
+        std::fprintf(stderr, "the window never came on screen\n");
+        return false;
+    }
 
     TWRenderer renderer(form, [&picture] { return picture; },
                         [](const std::string& message) { std::printf("error box: %s\n", message.c_str()); });
@@ -108,6 +111,11 @@ void FrameRates(const std::string& gameFolder, double seconds)
     for (int length : {5, 120}) {
         LayOutSnake(length);
         renderer.SetupScene();
+        // Frames are timed only once they reach the screen.
+        if (!form.RC() || !QTest::qWaitForWindowExposed(form.DC())) {
+            std::fprintf(stderr, "no OpenGL context on the surface, or the surface never came on screen\n");
+            return false;
+        }
         if (length == 5)
             std::printf("  renderer: %s\n", reinterpret_cast<const char*>(glGetString(GL_RENDERER)));
         std::ofstream(gameFolder + "/Data/Temp.dat");
@@ -126,6 +134,7 @@ void FrameRates(const std::string& gameFolder, double seconds)
         std::printf("  Length %3d: thread-driven %7.1f fps, bare DrawScene %7.1f fps, ratio %.3f\n", length, thread,
                     bare, thread / bare);
     }
+    return true;
 }
 
 }  // namespace zorbil::bench

@@ -8,7 +8,8 @@ namespace zorbil::bench {
 
 // Frames per second of the thread-driven loop and of DrawScene in a bare
 // loop, on a window covering the screen, for a snake of 5 and of 120.
-void FrameRates(const std::string& gameFolder, double seconds);
+// False, with a message, when nothing could be drawn on screen.
+bool FrameRates(const std::string& gameFolder, double seconds);
 
 // Decoding of a 2048 x 2048 run-length PCX: our reader against SDL2_image.
 void PcxDecodeTimes(const std::string& gameFolder, int repeats);

@@ -75,7 +75,7 @@ int main(int argc, char** argv)
 {
     setenv("SDL_AUDIODRIVER", "dummy", 0);
     QApplication app(argc, argv);
-    const int games = argc > 1 ? std::atoi(argv[1]) : 300;
+    const int games = argc > 1 && std::atoi(argv[1]) > 0 ? std::atoi(argv[1]) : 300;
 
     test::TempGameFolder folder;
     std::filesystem::create_directories(folder.path() / "Textures");
