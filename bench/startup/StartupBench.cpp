@@ -62,27 +62,57 @@ public:
             free(event);
     }
 
-    // Waits until a window with this title is mapped; false when the child
-    // ends first or the time runs out.
-    bool WaitForMapped(const std::string& title, pid_t child, Clock::time_point deadline)
+    // Waits until a window with this title is mapped and gives it; none when
+    // the child ends first or the time runs out.
+    xcb_window_t WaitForMapped(const std::string& title, pid_t child, Clock::time_point deadline)
+    {
+        xcb_window_t shown = XCB_NONE;
+        Wait(deadline, [&](const xcb_generic_event_t* event) {
+            if ((event->response_type & 0x7f) != XCB_MAP_NOTIFY)
+                return false;
+            const xcb_window_t window = reinterpret_cast<const xcb_map_notify_event_t*>(event)->window;
+            if (Title(window) == title)
+                shown = window;
+            return shown != XCB_NONE;
+        }, child);
+        return shown;
+    }
+
+    // Waits until the X server has destroyed the window of an ended
+    // client, so that none of its late events counts for the next start.
+    void WaitForDestroyed(xcb_window_t window, Clock::time_point deadline)
+    {
+        Wait(deadline, [&](const xcb_generic_event_t* event) {
+            return (event->response_type & 0x7f) == XCB_DESTROY_NOTIFY
+                && reinterpret_cast<const xcb_destroy_notify_event_t*>(event)->window == window;
+        });
+    }
+
+private:
+    template <typename Matches>
+    void Wait(Clock::time_point deadline, Matches matches, pid_t child = 0)
     {
         pollfd fd{xcb_get_file_descriptor(connection_), POLLIN, 0};
         while (Clock::now() < deadline && Connected()) {
             while (xcb_generic_event_t* event = xcb_poll_for_event(connection_)) {
-                const bool mapped = (event->response_type & 0x7f) == XCB_MAP_NOTIFY;
-                const xcb_window_t window = reinterpret_cast<xcb_map_notify_event_t*>(event)->window;
+                const bool found = matches(event);
                 free(event);
-                if (mapped && Title(window) == title)
-                    return true;
+                if (found)
+                    return;
             }
-            if (waitpid(child, nullptr, WNOHANG) == child)
-                return false;
+            if (child > 0 && Ended(child))
+                return;
             poll(&fd, 1, 20);
         }
-        return false;
     }
 
-private:
+    // Whether the child has ended, leaving it for waitpid to reap.
+    static bool Ended(pid_t child)
+    {
+        siginfo_t info{};
+        return waitid(P_PID, child, &info, WEXITED | WNOHANG | WNOWAIT) == 0 && info.si_pid == child;
+    }
+
     std::string Title(xcb_window_t window)
     {
         const auto cookie = xcb_get_property(connection_, 0, window, XCB_ATOM_WM_NAME, XCB_GET_PROPERTY_TYPE_ANY, 0, 256);
@@ -114,11 +144,14 @@ double TimeOneStart(RootWatch& watch, const Program& program)
     }
     if (child < 0)
         return -1;
-    const bool shown = watch.WaitForMapped(DialogTitle, child, start + StartTimeout);
+    const xcb_window_t dialog = watch.WaitForMapped(DialogTitle, child, start + StartTimeout);
     const double millis = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
     kill(child, SIGTERM);
     waitpid(child, nullptr, 0);
-    return shown ? millis : -1;
+    if (dialog == XCB_NONE)
+        return -1;
+    watch.WaitForDestroyed(dialog, Clock::now() + StartTimeout);
+    return millis;
 }
 
 double Median(std::vector<double> values)
