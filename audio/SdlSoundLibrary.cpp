@@ -3,6 +3,8 @@
 
 #include <SDL_mixer.h>
 
+#include "audio/MidiCheck.h"
+
 #include <algorithm>
 #include <cctype>
 #include <fstream>
@@ -142,7 +144,11 @@ Mix_Music* SdlSoundLibrary::OpenMusic(const std::string& path, bool module) cons
     if (!device_.IsOpen())
         return nullptr;
     Mix_Music* music = Mix_LoadMUS(path.c_str());
-    if (music && (module ? !IsModule(Mix_GetMusicType(music)) : !IsStream(Mix_GetMusicType(music)))) {
+    if (!music)
+        return nullptr;
+    const Mix_MusicType type = Mix_GetMusicType(music);
+    const bool fits = module ? IsModule(type) && (type != MUS_MID || IsPlayableMidi(path)) : IsStream(type);
+    if (!fits) {
         Mix_FreeMusic(music);
         return nullptr;
     }

@@ -55,6 +55,10 @@ bool ReplaceFileAtomically(const std::string& path, std::string_view bytes)
     const bool exists = ::stat(path.c_str(), &old) == 0;
     if (!exists && errno != ENOENT)
         return false;
+    // The rename needs only the folder to be writable: a file the player
+    // protected is refused here, also for root, whom access() lets write.
+    if (exists && ((old.st_mode & S_IWUSR) == 0 || ::access(path.c_str(), W_OK) != 0))
+        return false;
     std::string temp;
     const int fd = CreateTemporary(path, temp);
     if (fd < 0)

@@ -2,7 +2,6 @@
 #include "config/IniFile.h"
 
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <fstream>
 #include <optional>
@@ -16,11 +15,10 @@ namespace zorbil {
 namespace {
 
 // nullopt when the file exists but cannot be read; empty when it is missing.
-std::optional<std::string> Slurp(const std::string& path, bool& exists)
+std::optional<std::string> Slurp(const std::string& path)
 {
     struct stat st {};
-    exists = ::stat(path.c_str(), &st) == 0;
-    if (!exists)
+    if (::stat(path.c_str(), &st) != 0)
         return std::string();
     std::ifstream in(path, std::ios::binary);
     if (!in)
@@ -37,8 +35,7 @@ std::optional<std::string> Slurp(const std::string& path, bool& exists)
 std::string ReadProfileString(const std::string& path, std::string_view section, std::string_view key,
                               std::string_view defaultValue)
 {
-    bool exists = false;
-    const auto text = Slurp(path, exists);
+    const auto text = Slurp(path);
     if (!text)
         return std::string(defaultValue);
     return IniDocument::Parse(*text).Get(section, key).value_or(std::string(defaultValue));
@@ -47,19 +44,9 @@ std::string ReadProfileString(const std::string& path, std::string_view section,
 bool WriteProfileString(const std::string& path, std::string_view section, std::string_view key,
                         std::string_view value)
 {
-    bool exists = false;
-    const auto text = Slurp(path, exists);
+    const auto text = Slurp(path);
     if (!text)
         return false;  // never overwrite a file whose content we could not read
-    if (exists) {
-        struct stat st {};
-        if (::stat(path.c_str(), &st) != 0)
-            return false;
-        // A write-protected file stays protected, even for root, who could
-        // otherwise rename over it.
-        if ((st.st_mode & S_IWUSR) == 0 || ::access(path.c_str(), W_OK) != 0)
-            return false;
-    }
     IniDocument doc = IniDocument::Parse(*text);
     doc.Set(section, key, value);
     return ReplaceFileAtomically(path, doc.Text());

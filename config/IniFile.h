@@ -15,8 +15,8 @@ std::string ReadProfileString(const std::string& path, std::string_view section,
 
 // Writes one key, creating the file when missing. The file is replaced
 // atomically (a temporary file in the same folder renamed over it), so a
-// crash or a full disk never leaves it truncated: on failure the old file is
-// untouched and false is returned.
+// crash or a full disk never leaves it truncated, and a write-protected file
+// is refused: on failure the old file is untouched and false is returned.
 bool WriteProfileString(const std::string& path, std::string_view section, std::string_view key,
                         std::string_view value);
 

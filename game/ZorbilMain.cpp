@@ -231,7 +231,13 @@ void TZorbilForm::DonutScored()
 
 void TZorbilForm::ErrorBox(const std::string& message)
 {
+    // The box keeps the keyboard until the player answers it: a snake left
+    // running meanwhile would meet the wall before the player could steer.
+    const bool stepping = tmrGame->isActive();
+    tmrGame->stop();
     QMessageBox::critical(this, "Erreur", QString::fromStdString(message));
+    if (stepping && GameRunning && !tmrGame->isActive())
+        tmrGame->start();
 }
 
 }  // namespace zorbil

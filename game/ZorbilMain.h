@@ -116,6 +116,7 @@ private:
     int SpeedPosition() const override;
     void DonutScored() override;
 
+    // The error box; a running game's steps wait until it is answered.
     void ErrorBox(const std::string& message);
 
     QWidget* configDialog_;

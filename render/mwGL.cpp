@@ -16,11 +16,13 @@ constexpr const char* LogName = "/log.txt";
 
 std::string logPath;
 
-std::string ExecutableFolder()
+// At start, the game folder: for the installed game the player's own
+// folder, as the program's folder is not the player's to write.
+std::string CurrentFolder()
 {
     std::error_code ec;
-    const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-    return ec ? std::string() : exe.parent_path().string();
+    const auto folder = std::filesystem::current_path(ec);
+    return ec ? std::string() : folder.string();
 }
 
 void WriteAll(int fd, std::string_view bytes)
@@ -42,7 +44,7 @@ void WriteAll(int fd, std::string_view bytes)
 
 void CreateLog()
 {
-    CreateLog(ExecutableFolder());
+    CreateLog(CurrentFolder());
 }
 
 void CreateLog(const std::string& folder)
@@ -66,7 +68,7 @@ void CreateLog(const std::string& folder)
 std::string LogPath()
 {
     if (logPath.empty())
-        logPath = ExecutableFolder() + LogName;
+        logPath = CurrentFolder() + LogName;
     return logPath;
 }
 

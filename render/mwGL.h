@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The texture loader's log: "log.txt" in the program's own folder, lines
-// ended by CR LF.
+// The texture loader's log: "log.txt" in the game folder, lines ended by
+// CR LF.
 #pragma once
 
 #include <string>
@@ -9,11 +9,10 @@
 namespace zorbil {
 
 // Program start, before any window exists: creates or truncates "log.txt"
-// in the folder of the running executable and writes the four-line banner.
-// A file that cannot be created is silently left alone.
+// in the current directory, which is the game folder then, and writes the
+// four-line banner. A file that cannot be created is silently left alone.
 void CreateLog();
-// The same in a given folder (tests and tools that must not write next to
-// the executable).
+// The same in a given folder.
 void CreateLog(const std::string& folder);
 
 // The log file's full name.

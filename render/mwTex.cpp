@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "render/mwTex.h"
 
+#include <stdexcept>
+
 #include "render/PcxFileSource.h"
 #include "render/mwGL.h"
 
@@ -18,6 +20,10 @@ void LogError(const std::string& message)
 GLuint mwLoadPCX(const std::string& path)
 {
     LogLine("Opening PCX file - \"" + path + "\"");
+    // No picture chosen is not a file the loader could quietly refuse: the
+    // player is told, as for any error the load raises.
+    if (path.empty())
+        throw std::invalid_argument("no background picture selected");
     PcxFileSource file;
     if (!file.Open(path)) {
         LogError("can't open file - " + path);

@@ -13,8 +13,9 @@
 namespace zorbil {
 
 // Reads, decodes and uploads the picture, logging each step. The loader's
-// own checks log an error line and give 0; only a failure of the log itself
-// or of closing the file throws.
+// own checks log an error line and give 0; an empty path (nothing selected)
+// throws after the opening line, as does a failure of the log itself or of
+// closing the file.
 GLuint mwLoadPCX(const std::string& path);
 
 // A new RGBA8 texture object with linear filters, bound, texturing enabled.

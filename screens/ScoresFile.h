@@ -16,8 +16,8 @@ bool ReadBestScore(const std::string& path, int32_t& best);
 
 // Replaces the file by one of exactly 4 bytes. The bytes go to a temporary
 // file in the same folder that is then renamed over the old one, so a full
-// disk or a crash never leaves a truncated score: on failure the old file is
-// untouched and false is returned.
+// disk or a crash never leaves a truncated score, and a write-protected file
+// is refused: on failure the old file is untouched and false is returned.
 bool WriteBestScore(const std::string& path, int32_t best);
 
 }  // namespace zorbil

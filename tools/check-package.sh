@@ -15,6 +15,9 @@ cd "$(dirname "$0")/.."
 [ "$(id -u)" -eq 0 ] || { echo "$0: needs root (debootstrap, chroot, mounts)" >&2; exit 1; }
 BUILD=${ZORBIL_BUILD_DIR:-$(pwd)/build}
 MIRROR=${ZORBIL_MIRROR:-http://deb.debian.org/debian}
+# shellcheck source=tests/support/private-display.sh
+source tests/support/private-display.sh
+focus_timeout=60
 
 ./zorbil.sh package
 deb=$(ls -t "$BUILD"/packages/zorbil_*.deb | head -n 1)
@@ -22,12 +25,7 @@ deb=$(ls -t "$BUILD"/packages/zorbil_*.deb | head -n 1)
 root=$(mktemp -d /var/tmp/zorbil-debian.XXXXXX)
 chmod 755 "$root"
 mounts=()
-xvfb=
-game=
-cleanup() {
-  [ -n "$game" ] && kill "$game" 2>/dev/null || true
-  [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null || true
-  wait 2>/dev/null || true
+remove_root() {
   for ((i = ${#mounts[@]} - 1; i >= 0; i--)); do
     umount "${mounts[i]}" 2>/dev/null || umount -l "${mounts[i]}" || true
   done
@@ -38,8 +36,7 @@ cleanup() {
     rm -rf "$root"
   fi
 }
-trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
+at_exit remove_root
 bind() {
   mkdir -p "$root$2"
   mount "${@:3}" "$1" "$root$2"
@@ -88,31 +85,15 @@ gid=$(in_root id -g player)
 home=$root/home/player
 folder=$home/.local/share/zorbil
 
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$root/tmp/display" 2>/dev/null &
-xvfb=$!
-for _ in $(seq 100); do [ -s "$root/tmp/display" ] && break; sleep 0.1; done
-display=":$(head -n 1 "$root/tmp/display")"
-[ -S "$root/tmp/.X11-unix/X${display#:}" ] || fail "the X server is not visible inside the root"
+start_xvfb --visible-in "$root"
 
-echo "== the player starts zorbil on $display"
+echo "== the player starts zorbil on $DISPLAY"
 (umask 022 && exec chroot --userspec="$uid:$gid" "$root" env -i HOME=/home/player USER=player LOGNAME=player \
-  PATH=/usr/local/bin:/usr/bin:/bin:/usr/games LANG=C.UTF-8 DISPLAY="$display" SDL_AUDIODRIVER=dummy \
+  PATH=/usr/local/bin:/usr/bin:/bin:/usr/games LANG=C.UTF-8 DISPLAY="$DISPLAY" SDL_AUDIODRIVER=dummy \
   zorbil) >"$root/tmp/game.log" 2>&1 &
 game=$!
-
-export DISPLAY=$display
-focus() {
-  local id
-  id=$(timeout 60 xdotool search --sync --onlyvisible --name "^$1\$" | head -n 1) ||
-    { cat "$root/tmp/game.log"; fail "no window \"$1\""; }
-  xdotool windowfocus --sync "$id"
-}
-keys() {
-  for k in "$@"; do
-    xdotool key --clearmodifiers "$k"
-    sleep 0.4
-  done
-}
+track $game
+fail_log=$root/tmp/game.log
 focus "Zorbil - Configuration"
 keys alt+o
 focus "Zorbil"
@@ -123,12 +104,9 @@ keys alt+o Tab Tab space alt+c alt+j
 sleep 8
 # Game over, the scores, the main menu, then quit.
 keys alt+c alt+c alt+q
-for _ in $(seq 100); do kill -0 "$game" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$game" 2>/dev/null && fail "the game is still running after \"&Quitter Zorbil\""
-status=0
-wait "$game" || status=$?
-game=
-[ "$status" -eq 0 ] || { cat "$root/tmp/game.log"; fail "the game ended with status $status"; }
+ends $game "the game is still running after \"&Quitter Zorbil\""
+[ "$status" -eq 0 ] || fail "the game ended with status $status"
+fail_log=
 
 echo "== the player's folder"
 [ "$(stat -c %u "$folder")" = "$uid" ] || fail "the game folder does not belong to the player"

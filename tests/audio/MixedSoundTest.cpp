@@ -233,17 +233,24 @@ TEST_F(MixedSoundTest, UnplayableFilesGiveSilence)
     folder.write("/Musiques/corrupt.mus", "Extended Module: " + junk(4000));
     folder.write("/Musiques/random.mid", junk(4000));
     folder.write("/Musiques/random.mid.mus", "MThd" + junk(4000));
+    // A well-formed MIDI file that lasts no time, and one cut short.
+    const std::string header("MThd\0\0\0\x06\0\0\0\x01\0\x60MTrk", 18);
+    folder.write("/Musiques/empty.mid.mus", header + std::string("\0\0\0\x04\0\xff\x2f\0", 8));
+    folder.write("/Musiques/cut.mid.mus", header + std::string("\0\0\0\x28\0\x90\x3c\x40\x60", 9));
     folder.write("/Musiques/bad.ogg.mus", "OggS" + junk(4000));
     folder.write("/Musiques/short.wav.mus", std::string("RIFF\x24\0\0\0WAVEfmt ", 16));
     folder.write("/Musiques/empty.mus", "");
     folder.write("/Data/Donut.dat", "OggS" + junk(500));
     StartDevice();
     const long start = disk.Frames();
-    for (const char* name : {"corrupt.mus", "random.mid", "random.mid.mus", "bad.ogg.mus", "short.wav.mus",
-                             "empty.mus", "missing.mus"}) {
+    // Each file gets mixed for a while: a looping song that cannot play
+    // must not lock up the mixer.
+    for (const char* name : {"corrupt.mus", "random.mid", "random.mid.mus", "empty.mid.mus", "cut.mid.mus",
+                             "bad.ogg.mus", "short.wav.mus", "empty.mus", "missing.mus"}) {
         switches.selected = Music(name);
         sound->PlayGameMusic();
         sound->SwitchGameMusic();
+        disk.Advance(0.05);
     }
     switches.selected = "";
     sound->PlayGameMusic();

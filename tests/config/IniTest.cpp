@@ -129,17 +129,6 @@ TEST(IniFile, WriteFailsWithoutTheFolderAndLeavesNothingBehind)
     EXPECT_FALSE(std::filesystem::exists(dir.path() / "Data"));
 }
 
-TEST(IniFile, WriteProtectedFileStaysAsItWas)
-{
-    TempGameFolder dir;
-    const std::string path = dir.file("/Data/Config.dat");
-    dir.write("/Data/Config.dat", "[Config]\nDrv=1\n");
-    ::chmod(path.c_str(), 0444);
-    EXPECT_FALSE(WriteProfileString(path, "Config", "Drv", "5"));
-    EXPECT_EQ(dir.read("/Data/Config.dat"), "[Config]\nDrv=1\n");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path() / "Data"), {}), 1);
-}
-
 TEST(IniFile, ReplacementKeepsTheModeAndANewFileFollowsTheUmask)
 {
     TempGameFolder dir;

@@ -11,19 +11,11 @@
 set -euo pipefail
 desktop=$1
 source_folder=$2
-check=$3
-work=$(mktemp -d)
-xvfb= session= game=
-cleanup() {
-  for pid in $game $session $xvfb; do kill "$pid" 2>/dev/null || true; done
-  wait 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() {
-  echo "FAIL ($desktop): $*" >&2
-  exit 1
-}
+screen_check=$3
+# shellcheck source=tests/support/private-display.sh
+source "$(dirname "$0")/../support/private-display.sh"
+fail_context=$desktop
+key_delay=0.3
 
 cp -r "$source_folder" "$work/Zorbil"
 folder=$work/Zorbil
@@ -34,12 +26,8 @@ aff=1
 printf '[Config]\nMixRate=22050\nQuality=16\nInterp=1\nSonAct=1\nDrv=2\nMixer=11\nAff=%s\n[Options]\nSpeed=9\n' \
   "$aff" >"$folder/Data/Config.dat"
 
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$work/display" 2>/dev/null &
-xvfb=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || fail "Xvfb did not start"
-screen_display=":$(head -n 1 "$work/display")"
-export DISPLAY=$screen_display
+start_xvfb
+screen_display=$DISPLAY
 
 # As on a player's desktop: nothing chooses Qt's platform for the game.
 unset_env=(-u QT_QPA_PLATFORM)
@@ -47,7 +35,7 @@ game_env=(SDL_AUDIODRIVER=dummy LIBGL_ALWAYS_SOFTWARE=1)
 case $desktop in
   openbox-*)
     openbox --config-file /dev/null >"$work/session.log" 2>&1 &
-    session=$!
+    track $!
     for _ in $(seq 100); do
       xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
       sleep 0.1
@@ -60,7 +48,7 @@ case $desktop in
     socket=zorbil-test-$$
     XDG_RUNTIME_DIR=$work/run weston --config="$work/weston.ini" --backend=x11-backend.so --socket="$socket" \
       --xwayland --width=1280 --height=1024 --log="$work/weston.log" >/dev/null 2>&1 &
-    session=$!
+    track $!
     for _ in $(seq 150); do grep -q 'xserver listening on display' "$work/weston.log" 2>/dev/null && break; sleep 0.1; done
     xwayland=$(grep -o 'xserver listening on display :[0-9]*' "$work/weston.log" | grep -o ':[0-9]*$') ||
       fail "weston did not start: $(tail -n 5 "$work/weston.log" 2>/dev/null)"
@@ -76,26 +64,9 @@ esac
 sleep 1
 import -window root "$work/desktop.png"
 
-keys() {
-  for k in "$@"; do
-    xdotool key --clearmodifiers "$k"
-    sleep 0.3
-  done
-}
-# Waits until the screen shows $1, reading it back from the pixels; gives up
-# after $2 tries (a screen's picture takes about 0.3 s).
-shows() {
-  for _ in $(seq "${2:-40}"); do
-    import -window root "$work/screen.ppm"
-    "$check" "$work/screen.ppm" "$1" >"$work/verdict" && return 0
-    sleep 0.2
-  done
-  convert "$work/screen.ppm" "${TMPDIR:-/tmp}/zorbil-$desktop-$1.png"
-  fail "$1 expected: $(cat "$work/verdict"); screen kept as ${TMPDIR:-/tmp}/zorbil-$desktop-$1.png"
-}
-
 (cd "$folder" && exec env "${unset_env[@]}" "${game_env[@]}" ./zorbil) >"$work/game.log" 2>&1 &
 game=$!
+track $game
 # The configuration dialog: the first change on the desktop.
 for _ in $(seq 60); do
   import -window root "$work/screen.png"
@@ -118,6 +89,7 @@ if [ "$desktop" = openbox-windowed ]; then
   echo "$actions" | grep -q -e MAXIMIZE -e RESIZE && fail "the window manager lets the window be resized: $actions"
   # Motif hints: no maximise box among the decorations (bit 0x40).
   read -r _ _ decorations _ < <(xprop -id "$id" _MOTIF_WM_HINTS | cut -d= -f2 | tr -d ',')
+  [ $((decorations & 0x40)) -eq 0 ] || fail "a maximise box among the decorations: $decorations"
   before=$(xwininfo -id "$id" | grep -E '^ *(Width|Height):' | tr -s ' ')
   xdotool windowsize "$id" 700 500
   sleep 0.5
@@ -146,10 +118,6 @@ if [ "$desktop" = openbox-windowed ]; then
 else
   keys alt+q
 fi
-for _ in $(seq 100); do kill -0 "$game" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$game" 2>/dev/null && fail "the program is still running"
-status=0
-wait "$game" || status=$?
-game=
+ends $game "the program is still running"
 [ "$status" -eq 0 ] || [ "$desktop" = openbox-windowed ] || fail "the program ended with status $status"
 echo "$desktop: menu, game, pause, game over, scores and menu seen on screen, nothing cut off"

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A game window as the player gets it: real files in a throw-away game
-// folder, the real sound layer (on SDL's dummy driver), the real renderer on
-// Xvfb, and a plain widget standing for the configuration dialog.
+// folder, the real sound layer (on SDL's dummy driver, or one that notes
+// every call), the real renderer on Xvfb, and a plain widget standing for the
+// configuration dialog.
 #pragma once
 
 #include <QKeyEvent>
@@ -10,6 +11,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "../audio/RecordingSoundLibrary.h"
 #include "../render/PcxBuilder.h"
 #include "MessageBoxWatcher.h"
 #include "audio/GameSound.h"
@@ -52,8 +54,9 @@ protected:
 
 class GameWindow {
 public:
-    // The usual game folder: Data, two pictures and two musics.
-    GameWindow()
+    // The usual game folder: Data, two pictures and two musics. With
+    // recordSounds, the sound calls are noted in recording instead of played.
+    explicit GameWindow(bool recordSounds = false) : sound(recordSounds ? static_cast<SoundLibrary&>(recording) : sdl)
     {
         std::filesystem::create_directories(game.path() / "Textures");
         std::filesystem::create_directories(game.path() / "Musiques");
@@ -136,7 +139,9 @@ public:
 
     TempGameFolder game;
     MessageBoxWatcher boxes;
-    SdlSoundLibrary sound;
+    SdlSoundLibrary sdl;
+    RecordingSoundLibrary recording;
+    SoundLibrary& sound;
     DialogStandIn dialog;
     std::unique_ptr<TZorbilForm> form;
     int frames = 0;

@@ -44,7 +44,6 @@ void PlayTest::PlayButtonTable()
     QCOMPARE(w.form->MenuOptions->InWarningLayout(), warning);
     QCOMPARE(w.form->MenuOptions->isVisible(), !starts);
     QCOMPARE(w.form->MenuPrincipal->isVisible(), !starts);
-    QVERIFY(w.boxes.boxes.isEmpty());
     if (starts) {
         QCOMPARE(Snake.Head, (Cell{8, 6}));
         QCOMPARE(Snake.Length, 5);
@@ -54,6 +53,8 @@ void PlayTest::PlayButtonTable()
         // The first frame loads the picture and takes the signal away.
         QTRY_VERIFY(!w.Exists("/Data/Temp.dat"));
         QVERIFY(w.form->Renderer()->Texture != 0 || !texture);
+        // Without a picture the load says so.
+        QCOMPARE(w.boxes.texts(), texture ? QStringList() : QStringList{BackgroundErrorMessage});
         // F2 during that game shows the options still in their warning layout.
         w.Key(Qt::Key_F2);
         QVERIFY(w.form->MenuOptions->isVisible());
@@ -61,6 +62,7 @@ void PlayTest::PlayButtonTable()
     } else {
         QVERIFY(!w.form->tmrGame->isActive());
         QVERIFY(w.Stopped());
+        QVERIFY(w.boxes.boxes.isEmpty());
     }
     // "&Continuer" always restores the normal layout.
     QTest::mouseClick(w.form->MenuOptions->MenuOptionsOK, Qt::LeftButton);
@@ -118,6 +120,23 @@ void PlayTest::WallEndsTheGame()
     w.Key(Qt::Key_Escape);
     QVERIFY(!w.form->MenuPause->isVisible());
     QVERIFY(!GamePaused);
+}
+
+void PlayTest::SnakeWaitsWhileAnErrorBoxIsOpen()
+{
+    GameWindow w;
+    w.boxes.answerAfterMs = 1000;
+    w.Open();
+    w.form->MenuOptions->Speed->setValue(0);  // 50 ms: the wall is 350 ms away
+    w.Choose(true, false);  // no picture: the first frame's load fails
+    QTest::mouseClick(w.form->MenuPrincipal->BtnJouer, Qt::LeftButton);
+    QTRY_COMPARE(w.boxes.texts(), QStringList{BackgroundErrorMessage});
+    QVERIFY(GameRunning);
+    QVERIFY(Snake.Head.X < 12);
+    // Answered, the game goes on to the wall.
+    QTRY_VERIFY(!GameRunning);
+    QCOMPARE(Snake.Head, (Cell{15, 6}));
+    QCOMPARE(w.boxes.boxes.size(), 1);
 }
 
 void PlayTest::BiteEndsTheGame()

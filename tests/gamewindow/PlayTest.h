@@ -10,6 +10,7 @@ private slots:
     void PlayButtonTable();
     void ArrowKeysSteerWhateverTheModifiers();
     void WallEndsTheGame();
+    void SnakeWaitsWhileAnErrorBoxIsOpen();
     void BiteEndsTheGame();
     void GameOverScoresMenuSavesTheBestScore_data();
     void GameOverScoresMenuSavesTheBestScore();

@@ -24,6 +24,13 @@ void CompareSnakes(const Moment& m)
     QCOMPARE(Score, m.score);
 }
 
+// A click on a file list's entry, as the player picks a file.
+void Pick(FileList* list, int row)
+{
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+    QCOMPARE(list->currentRow(), row);
+}
+
 // A game at 300 ms a step, its first picture loaded.
 void StartPlaying(GameWindow& w)
 {
@@ -71,11 +78,13 @@ void ScreensFlowTest::PauseAndContinueKeepTheGame()
 
 void ScreensFlowTest::PauseAndQuitEndsTheGameOnce()
 {
-    GameWindow w;
+    GameWindow w(true);
     w.Open();
     StartPlaying(w);
     w.Key(Qt::Key_Escape);
     DonutEaten = true;  // the head had just reached a donut
+    Score = 12;
+    w.recording.calls.clear();
     QTest::mouseClick(w.form->MenuPause->MenuPauseQuitter, Qt::LeftButton);
     QVERIFY(!GameRunning && !GamePaused);
     QVERIFY(!w.form->MenuPause->isVisible());
@@ -83,6 +92,14 @@ void ScreensFlowTest::PauseAndQuitEndsTheGameOnce()
     QVERIFY(!w.form->tmrGame->isActive() && !w.form->tmrAnimate->isActive());
     QVERIFY(w.Stopped());
     QVERIFY(w.OnScreen(w.form->GameOver));
+    // As a wall ends it: the best score and both labels, the game-over sound
+    // over the game music, which goes on.
+    QCOMPARE(BestScore, 12);
+    QCOMPARE(w.form->MenuScores->ScoreNb->text(), QString("12"));
+    QCOMPARE(w.form->MenuScores->TopScoreNb->text(), QString("12"));
+    QCOMPARE(w.recording.calls.size(), size_t(2));
+    QCOMPARE(w.recording.calls[0], "StreamOpenFile(" + w.game.file(OverSoundTail) + ",0x2000,512)");
+    QVERIFY(w.recording.calls[1].starts_with("StreamPlay(-1,"));
 
     // The next game owes nothing to the last one and runs as usual.
     QTest::mouseClick(w.form->GameOver->GameOverOK, Qt::LeftButton);
@@ -138,6 +155,57 @@ void ScreensFlowTest::HelpOptionsScoresDuringPlayAndBack()
     QVERIFY(GameRunning);
     // Leaving the scores during a game also saved the best score as it was.
     QCOMPARE(w.game.read(ScoresFileTail), std::string(4, '\0'));
+}
+
+void ScreensFlowTest::OptionsSwitchTheMusicOnlyWhenItChanged()
+{
+    GameWindow w(true);
+    w.Open();
+    StartPlaying(w);
+    w.form->MenuOptions->Speed->setValue(9);  // far from the wall for the whole test
+    FileList* musics = w.form->MenuOptions->ModList;
+
+    // Another music, then the same one again, and another picture.
+    w.Key(Qt::Key_F2);
+    w.recording.calls.clear();
+    Pick(musics, 1);
+    Pick(musics, 0);
+    Pick(w.form->MenuOptions->TexList, 0);
+    QTest::mouseClick(w.form->MenuOptions->MenuOptionsOK, Qt::LeftButton);
+    QVERIFY(w.Drawing());
+    QTRY_VERIFY(!w.Exists("/Data/Temp.dat"));  // the picture is loaded
+    QVERIFY(w.recording.calls.empty());
+
+    // Another music: it takes over, a stream looping.
+    QTRY_VERIFY(TurnAllowed);
+    w.Key(Qt::Key_F2);
+    Pick(musics, 1);
+    QTest::mouseClick(w.form->MenuOptions->MenuOptionsOK, Qt::LeftButton);
+    const std::string other = w.game.file("/Musiques/rapide.mus");
+    QCOMPARE(w.recording.calls.size(), size_t(7));
+    QCOMPARE(w.recording.calls[3], "LoadSong(" + other + ")");
+    QCOMPARE(w.recording.calls[4], "StreamOpenFile(" + other + ",0x2,512)");
+}
+
+void ScreensFlowTest::ArrowKeysReachTheOpenScreensControl()
+{
+    GameWindow w;
+    w.Open();
+    StartPlaying(w);
+    QTRY_VERIFY(TurnAllowed);
+    w.Key(Qt::Key_F2);
+    FileList* musics = w.form->MenuOptions->ModList;
+    musics->setFocus(Qt::TabFocusReason);
+    QCOMPARE(w.form->focusWidget(), static_cast<QWidget*>(musics));
+    // The game's key handler turns the snake and lets the key go on.
+    w.Key(Qt::Key_Down);
+    QCOMPARE(Snake.Direction, uint8_t(DirDown));
+    QCOMPARE(musics->currentRow(), 1);
+    QCOMPARE(musics->FileName(), QString::fromStdString(w.game.file("/Musiques/rapide.mus")));
+    // One turn per step: the handler drops this one, the list still has it.
+    w.Key(Qt::Key_Up);
+    QCOMPARE(Snake.Direction, uint8_t(DirDown));
+    QCOMPARE(musics->currentRow(), 0);
 }
 
 void ScreensFlowTest::ScreenKeysAreIgnoredWhileAScreenIsOpen()

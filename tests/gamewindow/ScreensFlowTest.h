@@ -9,6 +9,8 @@ private slots:
     void PauseAndContinueKeepTheGame();
     void PauseAndQuitEndsTheGameOnce();
     void HelpOptionsScoresDuringPlayAndBack();
+    void OptionsSwitchTheMusicOnlyWhenItChanged();
+    void ArrowKeysReachTheOpenScreensControl();
     void ScreenKeysAreIgnoredWhileAScreenIsOpen();
     void MenuScreensComeBackToTheMainMenu();
     void OptionsAreSaved();

@@ -8,17 +8,9 @@
 set -euo pipefail
 build=$1
 expected=$2
-work=$(mktemp -d)
-xvfb=
-game=
-cleanup() {
-  [ -n "$game" ] && kill "$game" 2>/dev/null || true
-  [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null || true
-  wait 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
+# shellcheck source=tests/support/private-display.sh
+source "$(dirname "$0")/../support/private-display.sh"
+focus_timeout=60
 files() { (cd "$1" && find . -mindepth 1 ! -type d | sed 's|^\./||' | LC_ALL=C sort); }
 
 stage=$work/stage
@@ -34,33 +26,34 @@ done
 warnings=$(man --warnings -E UTF-8 -l "$stage/usr/share/man/man6/zorbil.6.gz" 2>&1 >/dev/null)
 [ -z "$warnings" ] || fail "manual page: $warnings"
 
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$work/display" 2>/dev/null &
-xvfb=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(head -n 1 "$work/display")"
-export SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb LIBGL_ALWAYS_SOFTWARE=1
+start_xvfb
+headless_game
 
 # A player's first start: the game runs in a folder of their own that holds
 # the shipped files.
 (cd / && XDG_DATA_HOME=$work/data exec "$stage/usr/games/zorbil") &
 game=$!
-id=$(timeout 60 xdotool search --sync --onlyvisible --name '^Zorbil - Configuration$' | head -n 1) ||
-  fail "the installed launcher did not start the game"
+track $game
+focus "Zorbil - Configuration" "the installed launcher did not start the game"
 [ "$(readlink "/proc/$game/cwd")" = "$work/data/zorbil" ] || fail "the game does not run in the player's folder"
-diff -u <(files "$stage/usr/share/games/zorbil") <(files "$work/data/zorbil") ||
+# Beside them, the texture log the game starts there: the program's own
+# folder is not the player's to write.
+diff -u <(files "$stage/usr/share/games/zorbil") <(files "$work/data/zorbil" | grep -vx log.txt) ||
   fail "the player's folder does not hold the shipped files"
-xdotool windowfocus --sync "$id" key --clearmodifiers alt+q
-wait "$game" || fail "the game ended with status $?"
-game=
+[ -s "$work/data/zorbil/log.txt" ] || fail "no texture log in the player's folder"
+[ -e "$stage/usr/lib/games/zorbil/log.txt" ] && fail "a texture log beside the installed program"
+keys alt+q
+ends $game "the game is still running after \"&Quitter\""
+[ "$status" -eq 0 ] || fail "the game ended with status $status"
 
 # A folder that cannot be made: a message on stderr and in a box, status 1.
 touch "$work/file"
 XDG_DATA_HOME=$work/file/data "$stage/usr/games/zorbil" 2>"$work/stderr" &
 launcher=$!
-id=$(timeout 60 xdotool search --sync --onlyvisible --name '^Erreur$' | head -n 1) || fail "no message box"
-xdotool windowfocus --sync "$id" key Return
-status=0
-wait "$launcher" || status=$?
+track $launcher
+focus Erreur "no message box"
+xdotool key Return
+ends $launcher "the launcher is still running after its message"
 [ "$status" = 1 ] || fail "the launcher ended with status $status"
 grep -q "Impossible de préparer le dossier du jeu $work/file/data/zorbil" "$work/stderr" ||
   fail "no message on stderr: $(cat "$work/stderr")"

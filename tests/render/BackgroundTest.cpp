@@ -128,13 +128,28 @@ TEST_F(Background, LoaderFailureGivesAPlainBackgroundWithoutABox)
     EXPECT_TRUE(boxes.empty());
     EXPECT_EQ(image.pixel(FieldPixel(image, 8, 6)), qRgb(255, 255, 255));
     EXPECT_NE(folder.read("/Data/Log.txt").find("PCX file incorrect size (320,200)"), std::string::npos);
+}
 
-    // Nothing selected in TexList: the same quiet plain background.
-    texture.clear();
+TEST_F(Background, NothingSelectedIsReportedOncePerLoadAndPlayGoesOn)
+{
+    // A game started with a music and no picture: TexList gives "".
     Signal();
     Frame();
+    const QImage image = Frame();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0], BackgroundErrorMessage);
     EXPECT_FALSE(SignalExists());
-    EXPECT_TRUE(boxes.empty());
+    EXPECT_EQ(image.pixel(FieldPixel(image, 8, 6)), qRgb(255, 255, 255));
+    // Raised like any error: the log stays where it is.
+    EXPECT_FALSE(fs::exists(folder.file("/Data/Log.txt")));
+
+    // Each return into the game loads again, and says so again.
+    renderer->FreeScene();
+    renderer->SetupScene();
+    Signal();
+    Frame();
+    Frame();
+    EXPECT_EQ(boxes.size(), 2u);
 }
 
 TEST_F(Background, RaisedErrorIsReportedOnce)

@@ -5,7 +5,9 @@
 #pragma once
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QMessageBox>
+#include <QPointer>
 #include <QTimer>
 
 namespace zorbil::test {
@@ -25,12 +27,21 @@ public:
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             if (!box || !box->isVisible())
                 return;
+            if (box != open_) {
+                open_ = box;
+                opened_.start();
+            }
+            if (opened_.elapsed() < answerAfterMs)
+                return;
+            open_ = nullptr;
             boxes.append({box->windowTitle(), box->text(), box->icon()});
             box->done(QMessageBox::Ok);
         });
         timer_.start();
     }
 
+    // How long each box stays open before it is answered: a player reading it.
+    int answerAfterMs = 0;
     QList<SeenBox> boxes;
     QStringList texts() const
     {
@@ -42,6 +53,8 @@ public:
 
 private:
     QTimer timer_;
+    QPointer<QMessageBox> open_;
+    QElapsedTimer opened_;
 };
 
 }  // namespace zorbil::test

@@ -6,6 +6,7 @@
 #include <csignal>
 #include <filesystem>
 
+#include "config/Settings.h"
 #include "screens/ScoresFile.h"
 #include "support/TempGameFolder.h"
 
@@ -120,4 +121,29 @@ TEST(ScoresFile, AFailedWriteLeavesTheOldFileWhole)
 
     TempGameFolder noData(false);
     EXPECT_FALSE(WriteBestScore(noData.file(ScoresFileTail), 5));
+}
+
+// One rule for both saved files: the folder is writable, so a rename could
+// replace them, but a file the player protected stays as it is (for root
+// too, who may write anything).
+TEST(SavedFiles, AWriteProtectedFileIsNeverReplaced)
+{
+    TempGameFolder game;
+    const std::string config = game.file(ConfigFileTail), scores = game.file(ScoresFileTail);
+    game.write(ConfigFileTail, "[Options]\nSpeed=2\n");
+    game.write(ScoresFileTail, Bytes({0x2A, 0, 0, 0}));
+    ::chmod(config.c_str(), 0444);
+    ::chmod(scores.c_str(), 0444);
+    EXPECT_FALSE(SaveOptions(config, {7, 1, 1}));
+    EXPECT_FALSE(WriteBestScore(scores, 99));
+    EXPECT_EQ(game.read(ConfigFileTail), "[Options]\nSpeed=2\n");
+    EXPECT_EQ(game.read(ScoresFileTail), Bytes({0x2A, 0, 0, 0}));
+    EXPECT_EQ(FilesIn(game.path() / "Data"), 2);
+
+    // Writable again, both are saved.
+    ::chmod(config.c_str(), 0644);
+    ::chmod(scores.c_str(), 0644);
+    EXPECT_TRUE(SaveOptions(config, {7, 1, 1}));
+    EXPECT_TRUE(WriteBestScore(scores, 99));
+    EXPECT_EQ(game.read(ScoresFileTail), Bytes({99, 0, 0, 0}));
 }
