@@ -5,7 +5,9 @@
 # (debootstrap, nothing else installed); there a player who is not root
 # starts "zorbil" from the installed launcher under Xvfb, confirms the
 # dialog, plays a game to its end by keyboard and quits; the player's game
-# folder is checked; removing the package must leave that folder.
+# folder and texture log are checked; lintian and hardening-check check the
+# package and its installed programs, the licence files are checked;
+# removing the package must leave the player's folder.
 # Runs as root (debootstrap, chroot, mounts); takes several minutes.
 #   ZORBIL_BUILD_DIR           build folder (as for zorbil.sh)
 #   ZORBIL_DEBOOTSTRAP_CACHE   a folder that keeps the downloaded packages between runs
@@ -21,6 +23,14 @@ focus_timeout=60
 
 ./zorbil.sh package
 deb=$(ls -t "$BUILD"/packages/zorbil_*.deb | head -n 1)
+
+echo "== lintian --pedantic $(basename "$deb")"
+lintian --pedantic --display-info --display-experimental --show-overrides "$deb" >"$work/lintian" 2>&1 || true
+sed 's/^/   /' "$work/lintian"
+# Only the placeholder maintainer address may remain, until the project has a real one.
+grep -E '^[EW]: ' "$work/lintian" | grep -Ev '^E: zorbil: bogus-mail-host(-in-debian-changelog)? .*zorbil@localhost' &&
+  fail "lintian reports errors or warnings above"
+grep -q '^E: zorbil: bogus-mail-host Maintainer zorbil@localhost' "$work/lintian" || fail "lintian did not run: $(cat "$work/lintian")"
 
 root=$(mktemp -d /var/tmp/zorbil-debian.XXXXXX)
 chmod 755 "$root"
@@ -110,6 +120,11 @@ fail_log=
 
 echo "== the player's folder"
 [ "$(stat -c %u "$folder")" = "$uid" ] || fail "the game folder does not belong to the player"
+# The texture log of the game just played: in the player's folder, never
+# beside the installed program.
+[ "$(stat -c %u "$folder/Data/Log.txt")" = "$uid" ] || fail "no texture log of the player's in Data/Log.txt"
+grep -q "Texture Loaded into memory" "$folder/Data/Log.txt" || fail "Data/Log.txt holds: $(cat "$folder/Data/Log.txt")"
+find "$root/usr/lib/games/zorbil" -iname log.txt | grep . && fail "a texture log beside the installed program"
 comm -23 <(files "$root/usr/share/games/zorbil") <(files "$folder") | grep . && fail "shipped files missing above"
 config=$(tr -d '\r' <"$folder/Data/Config.dat")
 [ "$config" = "$(printf '[Config]\nMixRate=22050\nQuality=16\nInterp=1\nSonAct=1\nDrv=2\nMixer=11\nAff=1\n[Options]\nSpeed=5\nSonAct=1\nMusAct=1')" ] ||
@@ -119,6 +134,15 @@ config=$(tr -d '\r' <"$folder/Data/Config.dat")
 [ "$(stat -c %s "$folder/Data/Scores.dat")" -eq 4 ] || fail "Data/Scores.dat is not 4 bytes"
 [ -e "$folder/Data/Temp.dat" ] && fail "Data/Temp.dat was left behind"
 (cd "$home" && find .local/share/zorbil -type f -printf '   %p\t%M uid %U, %s bytes\n' | LC_ALL=C sort)
+
+echo "== the installed package: hardening and licence"
+hardened=0
+hardening-check "$root/usr/lib/games/zorbil/zorbil" "$root/usr/games/zorbil" >"$work/hardening" || hardened=$?
+sed "s|$root||; s/^/   /" "$work/hardening"
+[ "$hardened" -eq 0 ] || fail "hardening-check finds a protection missing above"
+cmp -s COPYING "$root/usr/share/common-licenses/GPL-3" || fail "COPYING is not Debian's GPL-3 text"
+grep -qx "License: GPL-3+" "$root/usr/share/doc/zorbil/copyright" || fail "no GPL-3+ licence in the copyright file"
+[ -s "$root/usr/share/doc/zorbil/changelog.gz" ] || fail "no changelog in the package"
 
 echo "== apt purge zorbil"
 in_root apt-get purge -y -q zorbil >/dev/null

@@ -4,7 +4,8 @@
 # is named):
 #   play     build and run the game
 #   test     tests, benchmarks and fuzzers, on top of "play"
-#   package  build the Debian package and try it in a fresh Debian root
+#   package  build the Debian package, check it (lintian, hardening-check)
+#            and try it in a fresh Debian root
 # Idempotent: does nothing when all packages are present. Works as root or
 # through sudo.
 set -euo pipefail
@@ -27,7 +28,7 @@ TEST_PACKAGES=(
 )
 
 PACKAGE_PACKAGES=(
-  dpkg-dev file debootstrap xvfb xauth xdotool
+  dpkg-dev file debootstrap xvfb xauth xdotool lintian devscripts
 )
 
 [ $# -gt 0 ] || set -- play test package

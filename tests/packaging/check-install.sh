@@ -1,13 +1,15 @@
 #!/bin/bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # check-install.sh BUILD EXPECTED_FILES: installs the built game into a
-# staging folder as the package does and checks its files and the desktop
-# metadata; starts the installed launcher for a player with a new folder and
-# for one whose folder cannot be made; builds the Debian package and checks
-# that it holds the same files and finds its dependencies.
+# staging folder as the package does and checks its files, the desktop
+# metadata, the licence and the changelog; starts the installed launcher for
+# a player with a new folder and for one whose folder cannot be made; builds
+# the Debian package and checks that it holds the same files, has the
+# ChangeLog's version and finds its dependencies.
 set -euo pipefail
 build=$1
 expected=$2
+source=$(cd "$(dirname "$0")/../.." && pwd)
 # shellcheck source=tests/support/private-display.sh
 source "$(dirname "$0")/../support/private-display.sh"
 focus_timeout=60
@@ -25,6 +27,18 @@ for size in 32 48 64 128 256; do
 done
 warnings=$(man --warnings -E UTF-8 -l "$stage/usr/share/man/man6/zorbil.6.gz" 2>&1 >/dev/null)
 [ -z "$warnings" ] || fail "manual page: $warnings"
+# The licence in the machine-readable copyright file and in the AppStream
+# data; the ChangeLog as the package's changelog and as the newest release.
+doc=$stage/usr/share/doc/zorbil
+[ "$(head -n 1 "$doc/copyright")" = "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/" ] &&
+  grep -qx "Files: \*" "$doc/copyright" && grep -qx "License: GPL-3+" "$doc/copyright" ||
+  fail "the copyright file is not machine-readable with the GPL-3+ licence for every file"
+gzip -dc "$doc/changelog.gz" | cmp -s - "$source/ChangeLog" || fail "changelog.gz is not the ChangeLog"
+metainfo=$stage/usr/share/metainfo/org.zorbil.Zorbil.metainfo.xml
+grep -q "<project_license>GPL-3.0-or-later</project_license>" "$metainfo" || fail "no project licence in the AppStream data"
+version=$(sed -n '1s/^zorbil (\([^)]*\)).*/\1/p' "$source/ChangeLog")
+[ "$(grep -o -m 1 '<release version="[^"]*"' "$metainfo")" = "<release version=\"$version\"" ] ||
+  fail "the newest AppStream release is not the ChangeLog's $version"
 
 start_xvfb
 headless_game
@@ -63,6 +77,7 @@ deb=$(ls "$work"/zorbil_*.deb)
 diff -u "$expected" <(dpkg-deb --fsys-tarfile "$deb" | tar -t | grep -v '/$' | sed 's|^\./||' | LC_ALL=C sort) ||
   fail "the package does not hold the expected files"
 [ "$(dpkg-deb -f "$deb" Section)" = games ] || fail "section"
+[ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "the package's version is not the ChangeLog's $version"
 depends=$(dpkg-deb -f "$deb" Depends)
 for needed in libqt6widgets6 libsdl2-mixer-2.0-0 qt6-qpa-plugins timgm6mb-soundfont; do
   [[ "$depends" == *"$needed"* ]] || fail "the package does not depend on $needed: $depends"
