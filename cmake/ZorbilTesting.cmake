@@ -43,7 +43,7 @@ function(zorbil_test name)
   endif()
 endfunction()
 
-# zorbil_bench(<target> [ARGS <arguments...>] [DISPLAY] [OWN_DISPLAY] [TIMEOUT <s>])
+# zorbil_bench(<target> [ARGS <arguments...>] [DISPLAY] [OWN_DISPLAY] [TIMEOUT <s>] [WORKING_DIRECTORY <dir>])
 #   Registers a brief run of the benchmark program <target> (label bench):
 #   ARGS make it short. It asserts no figures, but a benchmark that hangs,
 #   crashes or can no longer start fails the tests. DISPLAY and OWN_DISPLAY
@@ -51,13 +51,16 @@ endfunction()
 #   Mesa's software driver leave leak checks aside: it leaks from code it
 #   compiles at run time, which no suppression can name.
 function(zorbil_bench target)
-  cmake_parse_arguments(B "DISPLAY;OWN_DISPLAY" "TIMEOUT" "ARGS" ${ARGN})
+  cmake_parse_arguments(B "DISPLAY;OWN_DISPLAY" "TIMEOUT;WORKING_DIRECTORY" "ARGS" ${ARGN})
   if(B_OWN_DISPLAY)
     set(B_DISPLAY ON)
     add_test(NAME ${target}
       COMMAND ${PROJECT_SOURCE_DIR}/tests/configdialog/with-desktop-dpi.sh 96 $<TARGET_FILE:${target}> ${B_ARGS})
   else()
     add_test(NAME ${target} COMMAND ${target} ${B_ARGS})
+  endif()
+  if(B_WORKING_DIRECTORY)
+    set_tests_properties(${target} PROPERTIES WORKING_DIRECTORY ${B_WORKING_DIRECTORY})
   endif()
   set(env "SDL_AUDIODRIVER=dummy")
   set(labels bench)
