@@ -14,14 +14,13 @@
 // one SdlSoundLibrary may exist at a time: SDL2_mixer is global.
 #pragma once
 
+#include <SDL_mixer.h>
+
 #include <cstddef>
 #include <unordered_map>
 
 #include "audio/SdlAudioDevice.h"
 #include "audio/SoundLibrary.h"
-
-struct Mix_Chunk;
-typedef struct _Mix_Music Mix_Music;
 
 namespace zorbil {
 
