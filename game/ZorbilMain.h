@@ -10,8 +10,9 @@
 // player's textures and musics, seeds the random generator and creates the
 // render thread. The dialog sets the frame (frameless for full screen) and
 // shows the window, which then covers the screen's available area and starts
-// the menu music. The window is the SoundSwitches of the sound set-up.
-// Leaving the window for another one pauses a running game.
+// the menu music and listens to the game controllers. The window is the
+// SoundSwitches of the sound set-up. Leaving the window for another one, or
+// unplugging a controller, pauses a running game.
 #pragma once
 
 #include <QTimer>
@@ -25,6 +26,8 @@
 namespace zorbil {
 
 class TWRenderer;
+class SdlGamePads;
+struct PadEvent;
 class MainMenuPanel;
 class OptionsPanel;
 class HelpPanel;
@@ -52,6 +55,8 @@ public:
     void SpeedChange();
     void tmrGameTimer();
     void tmrAnimateTimer();
+    // Takes in what the game controllers did since the last tick.
+    void tmrPadTimer();
 
     // The screens' buttons.
     void BtnScoresClick();
@@ -67,6 +72,7 @@ public:
 
     QTimer* const tmrGame;
     QTimer* const tmrAnimate;
+    QTimer* const tmrPad;
     // Bottom to top, the order they cover each other in.
     GameOverPanel* const GameOver;
     PausePanel* const MenuPause;
@@ -91,7 +97,8 @@ private:
     void FormCreate();
     void FormShow();
     void FormClose();
-    // The player went to another window: a running game pauses as with Esc.
+    // The player went to another window or unplugged a controller: a
+    // running game pauses as with Esc.
     void FormDeactivate();
     // Full screen covers the work area without a frame; windowed, the frame
     // covers it and the window keeps that size. On a Wayland session the
@@ -113,6 +120,15 @@ private:
     // Drawing state back, renderer running.
     void ResumeRenderer();
 
+    // Controllers plugged in now or later play from then on; without
+    // joystick support nothing changes.
+    void StartPads();
+    void PadInput(const PadEvent& event);
+    void PadKey(int qtKey, bool press);
+    // The screen in front keeps the focus on one of its buttons while a
+    // controller is plugged in, so that A has something to act on.
+    void KeepPadFocus();
+
     int SpeedPosition() const override;
     void DonutScored() override;
 
@@ -122,6 +138,7 @@ private:
     QWidget* configDialog_;
     GameSound sound_;
     std::unique_ptr<TWRenderer> renderer_;
+    std::unique_ptr<SdlGamePads> pads_;
     bool keysAttached_ = false;
     // The window frame the windowed size was last fitted with: the window
     // manager tells it only once the window is on screen.

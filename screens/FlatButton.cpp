@@ -30,7 +30,7 @@ void FlatButton::paintEvent(QPaintEvent*)
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF box = QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5);
-    if (isEnabled() && (underMouse() || isDown())) {
+    if (isEnabled() && (underMouse() || isDown() || hasFocus())) {
         QPainterPath path;
         path.addRoundedRect(box, 8, 8);
         p.fillPath(path, isDown() ? QColor(0, 0, 0, 70) : QColor(255, 255, 255, 55));
