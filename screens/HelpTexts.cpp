@@ -57,6 +57,8 @@ constexpr HelpText texts[] = {
      "* F3 : affiche le menu des scores."},
     {"TabCommandes", "LabelAideC7", 4, 224, 602,
      "Si vous passez à une autre fenêtre pendant une partie (Alt+Tab, clic ailleurs...), le jeu se met de lui-même en pause, comme avec Echap."},
+    {"TabCommandes", "LabelAideC8", 4, 258, 602,
+     "Vous pouvez aussi jouer avec une manette, branchée avant ou pendant le jeu : la croix ou le stick gauche dirigent Zorbil comme les touches fléchées, B fait comme Echap et Start met le jeu en pause ou le reprend. Dans les menus, haut et bas choisissent un bouton et A le valide. Débrancher la manette pendant une partie la met en pause."},
     // TabTexMus
     {"TabTexMus", "LabelAideT1", 4, 19, 612,
      "Zorbil vous donne la possibilité, en plus des textures et musiques déjà existantes, d'importer celles de votre choix et de les utiliser dans le jeu, à condition de respecter les formats de fichiers supportés."},

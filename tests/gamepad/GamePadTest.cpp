@@ -93,10 +93,15 @@ void GamePadTest::PadPlaysAGameFromTheMenu()
         tick();
     };
 
-    // Plugged in once the menu is up, the pad is ready at once: A plays.
+    // Plugged in once the menu is up, the pad is ready at once: it moves
+    // between the menu's buttons and A plays.
     auto pad = std::make_unique<VirtualPad>();
     QVERIFY(pad->Plugged());
     tick();
+    QVERIFY(w.form->MenuPrincipal->BtnJouer->hasFocus());
+    press(SDL_CONTROLLER_BUTTON_DPAD_DOWN, *pad);
+    QVERIFY(w.form->MenuPrincipal->BtnScores->hasFocus());
+    press(SDL_CONTROLLER_BUTTON_DPAD_UP, *pad);
     QVERIFY(w.form->MenuPrincipal->BtnJouer->hasFocus());
     press(SDL_CONTROLLER_BUTTON_A, *pad);
     QVERIFY(GameRunning);

@@ -72,7 +72,7 @@ void HelpPanelTest::HelpTextsAreExact()
     for (const char* page : {"TabIntro", "TabMenus", "TabCommandes", "TabTexMus"})
         labels += static_cast<int>(
             help.panel->findChild<QWidget*>(page)->findChildren<QLabel*>(Qt::FindDirectChildrenOnly).size());
-    QCOMPARE(labels, 9 + 8 + 7 + 10);
+    QCOMPARE(labels, 9 + 8 + 8 + 10);
 
     QCOMPARE(help.LabelText("LabelAide9"),
              QString("Lisez les paragraphes suivants pour connaitre comment maîtriser le jeu, ou si vous vous sentez "
