@@ -3,7 +3,7 @@
 
 #include <fcntl.h>
 #include <signal.h>
-#include <spawn.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -74,15 +74,26 @@ PrivateWeston::PrivateWeston(int width, int height, const std::string& shell)
         envp.push_back(e.data());
     envp.push_back(nullptr);
 
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, log.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    posix_spawn_file_actions_adddup2(&actions, STDOUT_FILENO, STDERR_FILENO);
-    const int failed = posix_spawnp(&pid_, "weston", &actions, nullptr, argv.data(), envp.data());
-    posix_spawn_file_actions_destroy(&actions);
-    if (failed) {
-        pid_ = -1;
-        error_ = "weston could not be started (is it installed?)";
+    const int logFd = open(log.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    const pid_t parent = getpid();
+    pid_ = fork();
+    if (pid_ == 0) {
+        // Ends with this process however it ends: Qt leaves with exit() on a
+        // fatal Wayland error, past every destructor on the stack.
+        prctl(PR_SET_PDEATHSIG, SIGTERM);
+        if (getppid() != parent)
+            _exit(1);
+        if (logFd >= 0) {
+            dup2(logFd, STDOUT_FILENO);
+            dup2(logFd, STDERR_FILENO);
+        }
+        execvpe("weston", argv.data(), envp.data());
+        _exit(127);
+    }
+    if (logFd >= 0)
+        close(logFd);
+    if (pid_ < 0) {
+        error_ = "weston could not be started";
         return;
     }
     // The socket appears once the compositor accepts clients.
@@ -96,7 +107,8 @@ PrivateWeston::PrivateWeston(int width, int height, const std::string& shell)
     if (pid_ < 0 || !fs::exists(runtime_ + "/" + socket_)) {
         std::ifstream in(log);
         std::string text{std::istreambuf_iterator<char>(in), {}};
-        error_ = "weston did not come up: " + text.substr(text.size() > 400 ? text.size() - 400 : 0);
+        error_ = text.empty() ? "weston did not start (is it installed?)"
+                              : "weston did not come up: " + text.substr(text.size() > 400 ? text.size() - 400 : 0);
     }
 }
 
