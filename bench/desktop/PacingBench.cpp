@@ -9,9 +9,9 @@
 // nothing, but fails when the minimised game no longer takes Esc.
 //   pacing_bench [games of each kind, default 3]
 #include <QApplication>
-#include <QKeyEvent>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QKeyEvent>
 #include <QSurfaceFormat>
 #include <QTimer>
 #include <algorithm>
@@ -19,6 +19,8 @@
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
+#include <functional>
+#include <optional>
 
 #include "config/GameFolder.h"
 #include "desktop/PrivateWeston.h"
@@ -69,32 +71,48 @@ bool RunUntil(const std::function<bool()>& done, int timeoutMs)
     return done();
 }
 
-// One game in a new window whose context has the given swap interval (a
-// window keeps the format of its first context).
-bool PlayOne(int swapInterval, Row& row)
-{
-    QSurfaceFormat format = QSurfaceFormat::defaultFormat();
-    format.setSwapInterval(swapInterval);
-    QSurfaceFormat::setDefaultFormat(format);
-
-    // "Plein Ecran": the whole output.
-    bench::BenchGameWindow window(Qt::Window | Qt::FramelessWindowHint);
-    TZorbilForm& form = window.form;
-    if (!window.Exposed() || !RunUntil([&] { return form.size() == QSize(800, 600); }, 5000)) {
-        std::fprintf(stderr, "the game window is %dx%d, not full screen\n", form.width(), form.height());
-        return false;
+// The game window in "Plein Ecran" (the whole output), its next context
+// with the given swap interval: a window keeps the format of its first.
+struct FullScreenGame {
+    explicit FullScreenGame(int swapInterval)
+    {
+        QSurfaceFormat format = QSurfaceFormat::defaultFormat();
+        format.setSwapInterval(swapInterval);
+        QSurfaceFormat::setDefaultFormat(format);
+        window.emplace(Qt::Window | Qt::FramelessWindowHint);
+        QObject::connect(&form(), &TCGForm::frameSwapped, [this] { ++frames; });
     }
-    form.MenuOptions->Speed->setValue(9);  // the slowest: the longest game
-    form.MenuOptions->TexList->setCurrentRow(0);
-    form.MenuOptions->ModList->setCurrentRow(0);
+    TZorbilForm& form() { return window->form; }
+
+    // Until the first frame of a game at the slowest speed (the longest).
+    bool Start()
+    {
+        if (!window->Exposed() || !RunUntil([&] { return form().size() == QSize(800, 600); }, 5000)) {
+            std::fprintf(stderr, "the game window is %dx%d, not full screen\n", form().width(), form().height());
+            return false;
+        }
+        form().MenuOptions->Speed->setValue(9);
+        form().MenuOptions->TexList->setCurrentRow(0);
+        form().MenuOptions->ModList->setCurrentRow(0);
+        form().MenuPrincipal->BtnJouer->click();
+        if (!RunUntil([&] { return frames > 0; }, 10000)) {
+            std::fprintf(stderr, "no frame after \"Jouer\"\n");
+            return false;
+        }
+        return true;
+    }
 
     long frames = 0;
-    QObject::connect(&form, &TCGForm::frameSwapped, [&] { ++frames; });
-    form.MenuPrincipal->BtnJouer->click();
-    if (!RunUntil([&] { return frames > 0; }, 10000)) {
-        std::fprintf(stderr, "no frame after \"Jouer\"\n");
+    std::optional<bench::BenchGameWindow> window;
+};
+
+bool PlayOne(int swapInterval, Row& row)
+{
+    FullScreenGame game(swapInterval);
+    if (!game.Start())
         return false;
-    }
+    TZorbilForm& form = game.form();
+    long& frames = game.frames;
     frames = 0;
     const double cpu = ProcessCpuSeconds();
     QElapsedTimer wall;
@@ -123,25 +141,11 @@ bool PlayOne(int swapInterval, Row& row)
 // takes to pause the game.
 bool PlayMinimised(Row& row, double& worstLateMs, double& escMs)
 {
-    QSurfaceFormat format = QSurfaceFormat::defaultFormat();
-    format.setSwapInterval(1);
-    QSurfaceFormat::setDefaultFormat(format);
-    bench::BenchGameWindow window(Qt::Window | Qt::FramelessWindowHint);
-    TZorbilForm& form = window.form;
-    if (!window.Exposed()) {
-        std::fprintf(stderr, "the game window was never shown\n");
+    FullScreenGame game(1);
+    if (!game.Start())
         return false;
-    }
-    form.MenuOptions->Speed->setValue(9);
-    form.MenuOptions->TexList->setCurrentRow(0);
-    form.MenuOptions->ModList->setCurrentRow(0);
-    long frames = 0;
-    QObject::connect(&form, &TCGForm::frameSwapped, [&] { ++frames; });
-    form.MenuPrincipal->BtnJouer->click();
-    if (!RunUntil([&] { return frames > 0; }, 10000)) {
-        std::fprintf(stderr, "no frame after \"Jouer\"\n");
-        return false;
-    }
+    TZorbilForm& form = game.form();
+    long& frames = game.frames;
     form.showMinimized();
     RunUntil([] { return false; }, 500);
     frames = 0;
