@@ -46,6 +46,13 @@ void TWRenderer::SetupScene()
         FreeScene();
 
     window_.CreateContext();
+    if (QWindow* surface = window_.DC()) {
+        surface->installEventFilter(this);
+        // A surface just shown: the first frames go out before its first
+        // exposure reaches us.
+        QMutexLocker lock(&gateMutex_);
+        unexposed_ = false;
+    }
     textPixel_ = window_.DC() ? float(window_.DC()->devicePixelRatio()) : 1.0f;
     BuildFontLists(textPixel_);
     glEnable(GL_DEPTH_TEST);
@@ -110,13 +117,23 @@ void TWRenderer::run()
     for (;;) {
         {
             QMutexLocker lock(&gateMutex_);
-            while (suspended_ && !terminated_)
+            while ((suspended_ || unexposed_) && !terminated_)
                 gate_.wait(&gateMutex_);
             if (terminated_)
                 return;
         }
         QMetaObject::invokeMethod(this, &TWRenderer::Frame, Qt::BlockingQueuedConnection);
     }
+}
+
+bool TWRenderer::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Expose && watched == window_.DC()) {
+        QMutexLocker lock(&gateMutex_);
+        unexposed_ = !window_.DC()->isExposed();
+        gate_.wakeAll();
+    }
+    return QThread::eventFilter(watched, event);
 }
 
 void TWRenderer::Frame()

@@ -6,6 +6,12 @@
 // user-interface thread, between timer ticks and key handlers, without a
 // lock.
 //
+// While the compositor or the window system shows nothing of the surface
+// (minimised, hidden, a Wayland compositor that sends no more frame
+// callbacks), the loop asks for no frames: a swap paced by the display would
+// otherwise hold the user-interface thread on every frame. It goes on when
+// the surface is exposed again.
+//
 // Life: created suspended with the game window. Start or continuation of
 // play: SetupScene, then Resume (and write the reload signal
 // "/Data/Temp.dat", since a new context has no background). Interruption or
@@ -71,6 +77,7 @@ public:
 
 protected:
     void run() override;  // the frame loop (Execute)
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void Frame();
@@ -99,6 +106,7 @@ private:
     QMutex gateMutex_;
     QWaitCondition gate_;
     bool suspended_ = true;
+    bool unexposed_ = false;
     bool started_ = false;
     std::atomic<bool> terminated_ = false;
 };

@@ -20,7 +20,10 @@ PixelFormatRequest RequestPixelFormat()
 
 QSurfaceFormat SurfaceFormatFor(const PixelFormatRequest& request)
 {
-    QSurfaceFormat format;
+    // From the application's default format, whose swap interval is 1: the
+    // swap waits for the display, as drivers expect; players who want more
+    // frames have their drivers' own switches.
+    QSurfaceFormat format = QSurfaceFormat::defaultFormat();
     format.setRenderableType(QSurfaceFormat::OpenGL);
     format.setProfile(QSurfaceFormat::CompatibilityProfile);
     const int channelBits = request.cColorBits / 3;
@@ -31,8 +34,6 @@ QSurfaceFormat SurfaceFormatFor(const PixelFormatRequest& request)
     format.setStencilBufferSize(request.cStencilBits);
     format.setSwapBehavior((request.dwFlags & PFD_DOUBLEBUFFER) ? QSurfaceFormat::DoubleBuffer
                                                                 : QSurfaceFormat::SingleBuffer);
-    // Frames are paced by the render thread's hand-over, not by the display.
-    format.setSwapInterval(0);
     return format;
 }
 

@@ -30,7 +30,8 @@ struct PixelFormatRequest {
 // Builds the request from the two switches and resets them.
 PixelFormatRequest RequestPixelFormat();
 
-// RGBA 8/8/8, depth 24, stencil 8, compatibility profile (fixed function).
+// RGBA 8/8/8, depth 24, stencil 8, compatibility profile (fixed function),
+// on the application's default format (swap interval 1 unless changed).
 // X visuals here have no colour-index kind: a colour-index request gets
 // RGBA like every other.
 QSurfaceFormat SurfaceFormatFor(const PixelFormatRequest& request);

@@ -14,9 +14,13 @@
 namespace zorbil::bench {
 
 struct BenchGameWindow {
-    BenchGameWindow()
+    // flags: as the dialog sets them for a display mode, e.g. frameless for
+    // "Plein Ecran"; none keeps the window's own.
+    explicit BenchGameWindow(Qt::WindowFlags flags = {})
     {
         SetupSoundDevice(sound, form, [](const std::string&) {}, 1, 2, 11, 22050, 16);
+        if (flags)
+            form.setWindowFlags(flags);
         form.show();
     }
     bool Exposed() { return QTest::qWaitForWindowExposed(&form); }
