@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "audio/SoundProbe.h"
 
+#include <SDL_log.h>
 #include <SDL_mixer.h>
 
 #include <algorithm>
