@@ -10,4 +10,5 @@ zorbil_fuzzer(music_fuzz
   ${ZORBIL_SOURCE_DIR}/audio/MidiCheck.cpp
   ${ZORBIL_SOURCE_DIR}/audio/ProbedSounds.cpp
   ${ZORBIL_SOURCE_DIR}/audio/ProbeProcess.cpp)
+target_include_directories(music_fuzz PRIVATE ${ZORBIL_SOURCE_DIR}/tests/audio)
 target_link_libraries(music_fuzz PRIVATE PkgConfig::FUZZ_SDL2_MIXER PkgConfig::FUZZ_FLUIDSYNTH)
