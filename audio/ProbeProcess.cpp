@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "audio/ProbeProcess.h"
 
+#include <errno.h>
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/resource.h>
@@ -69,14 +70,17 @@ ProbeOutcome RunProbeProcess(const std::string& program, const std::string& path
     const auto deadline =
         std::chrono::steady_clock::now() + std::chrono::duration<double>(limits.wallSeconds);
     int status = 0;
-    ProbeOutcome killed = ProbeOutcome::Overran;
-    while (waitpid(child, &status, WNOHANG) == 0) {
+    for (;;) {
+        const pid_t ended = waitpid(child, &status, WNOHANG);
+        if (ended == child)
+            break;
+        if (ended < 0 && errno != EINTR)
+            return ProbeOutcome::Refused;
         const bool late = std::chrono::steady_clock::now() >= deadline;
         if (late || cancel) {
-            killed = late ? ProbeOutcome::Overran : ProbeOutcome::Cancelled;
             kill(child, SIGKILL);
             waitpid(child, &status, 0);
-            return killed;
+            return late ? ProbeOutcome::Overran : ProbeOutcome::Cancelled;
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(2));
     }
