@@ -61,7 +61,7 @@ for fuzzer in "${fuzzers[@]}"; do
   [ -d "$seeds" ] || seeds=$build/fuzz-seeds/$name
   dir=$out/$name
   mkdir -p "$dir/corpus" "$dir/findings"
-  "$fuzzer" -fork=1 -ignore_crashes=1 -ignore_timeouts=1 -ignore_ooms=1 -max_total_time="$seconds" \
+  ZORBIL_FUZZ_TALLY=$dir/tally "$fuzzer" -fork=1 -ignore_crashes=1 -ignore_timeouts=1 -ignore_ooms=1 -max_total_time="$seconds" \
     -timeout=10 -rss_limit_mb=2048 -artifact_prefix="$dir/findings/" "$dir/corpus" "$seeds" >"$dir/log" 2>&1 || true
   executions=$(grep -oE '^#[0-9]+' "$dir/log" | tr -d '#' | sort -n | tail -n 1)
   crashes=$(ls "$dir/findings" | grep -c '^crash-' || true)
@@ -70,6 +70,9 @@ for fuzzer in "${fuzzers[@]}"; do
   leaks=$(ls "$dir/findings" | grep -c '^leak-' || true)
   echo "$name: ${executions:-0} executions; findings: $crashes crashes, $hangs hangs, $ooms out of memory, $leaks leaks"
   if [ "$name" = music_fuzz ]; then
+    [ -f "$dir/tally" ] && echo "  executions by format (jobs that ended without a finding): $(
+      awk '{n[$1] += $2} END {for (f in n) printf "%s %d, ", f, n[f]}' "$dir/tally" | sed 's/, $//')"
+    echo "  seeds by format: $(by_format "$seeds")"
     echo "  corpus by format: $(by_format "$dir/corpus")"
     echo "  findings by format: $(by_format "$dir/findings")"
     if [ -x "$game" ]; then

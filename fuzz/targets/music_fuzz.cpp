@@ -11,7 +11,9 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <string>
+#include <string_view>
 
 #include "SoundFiles.h"
 #include "audio/SoundProbe.h"
@@ -31,6 +33,53 @@ const std::string& MusicFile()
     static const bool cleaned = std::atexit([] { std::filesystem::remove(MusicFile()); }) == 0;
     (void)cleaned;
     return path;
+}
+
+// The format SDL2_mixer will take the input for, by its magic numbers.
+const char* FormatOf(std::string_view bytes)
+{
+    auto at = [&](std::size_t offset, std::string_view magic) {
+        return bytes.size() >= offset + magic.size() && bytes.substr(offset, magic.size()) == magic;
+    };
+    if (at(0, "RIFF"))
+        return at(8, "RMID") ? "midi" : "wav";
+    if (at(0, "FORM"))
+        return "aiff";
+    if (at(0, "OggS"))
+        return at(28, "OpusHead") ? "opus" : "ogg";
+    if (at(0, "fLaC"))
+        return "flac";
+    if (at(0, "MThd"))
+        return "midi";
+    if (at(0, "IMPM"))
+        return "it";
+    if (at(0, "Extended Module:"))
+        return "xm";
+    if (at(0, "ID3") || (bytes.size() > 1 && static_cast<uint8_t>(bytes[0]) == 0xff &&
+                         (static_cast<uint8_t>(bytes[1]) & 0xe0) == 0xe0))
+        return "mp3";
+    if (at(44, "SCRM"))
+        return "s3m";
+    for (std::string_view mod : {"M.K.", "M!K!", "FLT4", "FLT8", "4CHN", "8CHN"})
+        if (at(1080, mod))
+            return "mod";
+    return "other";
+}
+
+// Executions by format, added to the file named by ZORBIL_FUZZ_TALLY when
+// the process ends normally, so that a run can say where its time went.
+std::map<std::string, long>& Tally()
+{
+    static std::map<std::string, long> tally;
+    static const bool written = std::atexit([] {
+        if (const char* file = std::getenv("ZORBIL_FUZZ_TALLY")) {
+            std::ofstream out(file, std::ios::app);
+            for (const auto& [format, count] : Tally())
+                out << format << ' ' << count << '\n';
+        }
+    }) == 0;
+    (void)written;
+    return tally;
 }
 
 }  // namespace
@@ -53,6 +102,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     std::ofstream(MusicFile(), std::ios::binary | std::ios::trunc)
         .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+    ++Tally()[FormatOf({reinterpret_cast<const char*>(data), size})];
     zorbil::PlayThrough(MusicFile(), FuzzAudioSeconds);
     return 0;
 }
