@@ -44,8 +44,6 @@ constexpr bool LimitAddressSpace = true;
     // No core file of a decoder's crash in the player's folder.
     const rlimit core{0, 0};
     setrlimit(RLIMIT_CORE, &core);
-    // The game keeps the processor it needs while a probe runs beside it.
-    setpriority(PRIO_PROCESS, 0, 10);
     char* const argv[] = {const_cast<char*>(program), const_cast<char*>("--probe-sound"), const_cast<char*>(path),
                           nullptr};
     execv(program, argv);

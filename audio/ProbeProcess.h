@@ -28,7 +28,8 @@ enum class ProbeOutcome {
 inline constexpr int ProbePlayedLong = 0;
 inline constexpr int ProbePlayedShort = 10;
 
-// Runs `program --probe-sound path` with no input or output, at low priority.
+// Runs `program --probe-sound path` with no input or output. Not at a lower
+// priority: the game may be waiting for the verdict, on a busy machine too.
 // `cancel` set from another thread kills the child at once.
 ProbeOutcome RunProbeProcess(const std::string& program, const std::string& path, const ProbeLimits& limits,
                              const std::atomic<bool>& cancel);
