@@ -2,7 +2,11 @@
 // What probing one sound file costs, per format: the game's own program
 // started on the file with its private option, as the sound layer has it done
 // once per file and run. Wall-clock time and the probe's processor time,
-// median over the rounds. Prints figures; asserts nothing.
+// median over the rounds. Then what probing adds to a game start: the game
+// music started with and without probes once the verdict is known (the
+// verdict of the music picked is ready before the game starts), and the
+// first start of a music nobody has probed yet. Prints figures; asserts
+// nothing.
 //   probe_bench [rounds, default 5]
 #include <sys/resource.h>
 
@@ -16,7 +20,10 @@
 #include <vector>
 
 #include "SoundFiles.h"
+#include "audio/GameSound.h"
 #include "audio/ProbeProcess.h"
+#include "audio/ProbedSounds.h"
+#include "audio/SdlSoundLibrary.h"
 #include "support/TempGameFolder.h"
 
 using namespace zorbil;
@@ -39,6 +46,39 @@ double Median(std::vector<double> values)
 {
     std::sort(values.begin(), values.end());
     return values[values.size() / 2];
+}
+
+double Since(std::chrono::steady_clock::time_point start)
+{
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+}
+
+class Switches : public SoundSwitches {
+public:
+    std::string selected;
+    bool EffectsOn() const override { return true; }
+    bool MusicOn() const override { return true; }
+    std::string SelectedMusic() const override { return selected; }
+    void GreyAndClear() override {}
+};
+
+// Median time of PlayGameMusic over the rounds, the music stopped between.
+double GameStart(SoundJudge* judge, const std::string& music, int rounds)
+{
+    SdlSoundLibrary library;
+    library.SetJudge(judge);
+    Switches switches;
+    switches.selected = music;
+    GameSound sound(library, switches, [](const std::string&) {});
+    SetupSoundDevice(library, switches, [](const std::string&) {}, 1, 2, 11, 22050, 16);
+    std::vector<double> ms;
+    for (int round = 0; round < rounds; ++round) {
+        const auto start = std::chrono::steady_clock::now();
+        sound.PlayGameMusic();
+        ms.push_back(Since(start));
+        sound.StopAllMusic();
+    }
+    return Median(ms);
 }
 
 const char* Verdict(ProbeOutcome outcome)
@@ -97,11 +137,25 @@ int main(int argc, char** argv)
             const double cpuBefore = ChildrenCpuMs();
             const auto start = std::chrono::steady_clock::now();
             outcome = RunProbeProcess(program, c.path, ProbeLimits{}, never);
-            wall.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+            wall.push_back(Since(start));
             cpu.push_back(ChildrenCpuMs() - cpuBefore);
         }
         std::printf("  %-40s %7.0f ms wall, %7.0f ms CPU  (%s)\n", c.name.c_str(), Median(wall), Median(cpu),
                     Verdict(outcome));
+    }
+
+    setenv("SDL_AUDIODRIVER", "dummy", 0);
+    std::printf("PlayGameMusic, median of %d rounds:\n", std::max(rounds, 10));
+    for (const char* tail : {"Musiques/Nuit etoilee.mus", "Musiques/Zorbil Express.mus",
+                             "Musiques/Balade du serpent.mid.mus"}) {
+        const std::string music = (GameDir / tail).string();
+        ProbedSounds probes(program, ProbeLimits{});
+        const double unprobed = GameStart(nullptr, music, std::max(rounds, 10));
+        const double first = GameStart(&probes, music, 1);
+        const double probed = GameStart(&probes, music, std::max(rounds, 10));
+        std::printf("  %-40s %6.2f ms without probes, %6.2f ms with the verdict known; "
+                    "%6.0f ms the first time, waiting for its probe\n",
+                    tail, unprobed, probed, first);
     }
     return 0;
 }
