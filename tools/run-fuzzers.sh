@@ -16,6 +16,9 @@ out=$(realpath -m "${3:-$build/fuzz-runs/$(date +%Y%m%d-%H%M%S)}")
 source_dir=$(realpath "$(dirname "$0")/..")
 game=$build/Zorbil/zorbil
 
+# shellcheck source=fuzz/finding-origin.sh
+source "$source_dir/fuzz/finding-origin.sh"
+
 hex() { od -An -tx1 -j "$2" -N "$3" "$1" 2>/dev/null | tr -d ' \n'; }
 
 format_of() {
@@ -37,9 +40,11 @@ format_of() {
 }
 
 by_format() {
-  [ -d "$1" ] && [ -n "$(ls -A "$1")" ] || { echo "none"; return; }
+  if [ ! -d "$1" ] || [ -z "$(ls -A "$1")" ]; then echo "none"; return; fi
   for f in "$1"/*; do format_of "$f"; done | sort | uniq -c | awk '{printf "%s %s, ", $2, $1}' | sed 's/, $/\n/'
 }
+
+count() { local files=("$1/$2"-*); echo ${#files[@]}; }
 
 # The probe's verdict, as the game takes it: a crash, a signal or a process
 # still running after its time is a refusal.
@@ -64,11 +69,16 @@ for fuzzer in "${fuzzers[@]}"; do
   ZORBIL_FUZZ_TALLY=$dir/tally "$fuzzer" -fork=1 -ignore_crashes=1 -ignore_timeouts=1 -ignore_ooms=1 -max_total_time="$seconds" \
     -timeout=10 -rss_limit_mb=2048 -artifact_prefix="$dir/findings/" "$dir/corpus" "$seeds" >"$dir/log" 2>&1 || true
   executions=$(grep -oE '^#[0-9]+' "$dir/log" | tr -d '#' | sort -n | tail -n 1)
-  crashes=$(ls "$dir/findings" | grep -c '^crash-' || true)
-  hangs=$(ls "$dir/findings" | grep -c '^timeout-' || true)
-  ooms=$(ls "$dir/findings" | grep -c '^oom-' || true)
-  leaks=$(ls "$dir/findings" | grep -c '^leak-' || true)
-  echo "$name: ${executions:-0} executions; findings: $crashes crashes, $hangs hangs, $ooms out of memory, $leaks leaks"
+  crashes=$(count "$dir/findings" crash) hangs=$(count "$dir/findings" timeout)
+  ooms=$(count "$dir/findings" oom) leaks=$(count "$dir/findings" leak)
+  ours=0
+  for finding in "$dir/findings"/*; do
+    origin=$(finding_origin "$fuzzer" "$finding")
+    echo "$origin $(basename "$finding")" >>"$dir/origins"
+    [ "$origin" != ours ] || { ours=$((ours + 1)); echo "  IN OUR CODE: $finding"; }
+  done
+  echo "$name: ${executions:-0} executions; findings: $crashes crashes, $hangs hangs, $ooms out of memory," \
+    "$leaks leaks; $ours of them in our own code"
   if [ "$name" = music_fuzz ]; then
     [ -f "$dir/tally" ] && echo "  executions by format (jobs that ended without a finding): $(
       awk '{n[$1] += $2} END {for (f in n) printf "%s %d, ", f, n[f]}' "$dir/tally" | sed 's/, $//')"
@@ -77,7 +87,8 @@ for fuzzer in "${fuzzers[@]}"; do
     echo "  findings by format: $(by_format "$dir/findings")"
     if [ -x "$game" ]; then
       refused=0 total=0
-      for finding in "$dir/findings"/*; do
+      # Leaks harm no one once the probe has let a file through: left aside.
+      for finding in "$dir/findings"/{crash,timeout,oom}-*; do
         total=$((total + 1))
         if probe_refuses "$finding"; then refused=$((refused + 1)); else echo "  NOT refused by the probe: $finding"; fi
       done
