@@ -106,6 +106,10 @@ int PlayThrough(const std::string& path, double maxSeconds)
     setenv("SDL_AUDIODRIVER", "disk", 1);
     setenv("SDL_DISKAUDIOFILE", "/dev/null", 1);
     setenv("SDL_DISKAUDIODELAY", "0", 1);
+    // The same for SDL 3 under sdl2-compat (Debian 13): never a raw file in
+    // the game folder, never a pause.
+    setenv("SDL_AUDIO_DISK_OUTPUT_FILE", "/dev/null", 1);
+    setenv("SDL_AUDIO_DISK_TIMESCALE", "0", 1);
     // The disk driver warns on every start that it is no sound card.
     SDL_LogSetOutputFunction([](void*, int, SDL_LogPriority, const char*) {}, nullptr);
     SdlSoundLibrary library;
