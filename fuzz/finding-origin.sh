@@ -12,9 +12,10 @@ finding_origin() {
     echo hang
     return
   fi
-  # The first frame that is not the sanitizers' own allocator or interceptor.
+  # The first frame that is not libFuzzer's, nor the sanitizers' allocator
+  # or interceptors.
   frame=$(grep -E '^ *#[0-9]+ 0x' <<<"$report" |
-    grep -vE ' in (__interceptor_|__asan_|__sanitizer_|__ubsan_|malloc|calloc|realloc|free|operator new|operator delete)' |
+    grep -vE ' in (fuzzer::|__sanitizer|__asan|__lsan|__ubsan|__interceptor_|malloc|calloc|realloc|free|operator new|operator delete)' |
     head -n 1)
   if [ -z "$frame" ] && grep -q 'runtime error' <<<"$report"; then
     echo ours
