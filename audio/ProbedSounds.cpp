@@ -39,20 +39,32 @@ SoundVerdict ProbedSounds::Judge(const std::string& path)
     if (!key)
         return {};
     std::unique_lock lock(mutex_);
-    for (;;) {
-        if (Known(path, *key)) {
-            switch (probed_.at(path).outcome) {
-            case ProbeOutcome::PlayedShort: return {true, true, true};
-            case ProbeOutcome::PlayedLong: return {true, true, false};
-            default: return {false, false, false};
-            }
+    // Waited for, a file is probed at once on the caller's thread, whatever
+    // the background probes are busy with; one already running is awaited.
+    while (!Known(path, *key)) {
+        if (running_.count(path)) {
+            changed_.wait(lock);
+            continue;
         }
-        if (running_ != path && std::find(waiting_.begin(), waiting_.end(), path) == waiting_.end()) {
-            waiting_.push_front(path);
-            changed_.notify_all();
-        }
-        changed_.wait(lock);
+        std::erase(waiting_, path);
+        Probe(path, *key, lock);
     }
+    switch (probed_.at(path).outcome) {
+    case ProbeOutcome::PlayedShort: return {true, true, true};
+    case ProbeOutcome::PlayedLong: return {true, true, false};
+    default: return {false, false, false};
+    }
+}
+
+void ProbedSounds::Probe(const std::string& path, const Key& key, std::unique_lock<std::mutex>& lock)
+{
+    running_.insert(path);
+    lock.unlock();
+    const ProbeOutcome outcome = RunProbeProcess(program_, path, limits_, stop_);
+    lock.lock();
+    running_.erase(path);
+    probed_[path] = Probed{key, outcome};
+    changed_.notify_all();
 }
 
 std::optional<ProbeOutcome> ProbedSounds::Outcome(const std::string& path)
@@ -94,15 +106,8 @@ void ProbedSounds::Work()
         const std::string path = waiting_.front();
         waiting_.pop_front();
         const auto key = KeyOf(path);
-        if (!key || Known(path, *key))
-            continue;
-        running_ = path;
-        lock.unlock();
-        const ProbeOutcome outcome = RunProbeProcess(program_, path, limits_, stop_);
-        lock.lock();
-        running_.clear();
-        probed_[path] = Probed{*key, outcome};
-        changed_.notify_all();
+        if (key && !Known(path, *key) && !running_.count(path))
+            Probe(path, *key, lock);
     }
 }
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The running game's judge of sound files: each file is played once by a
 // probe process before the sound layer may open it, and the verdict is kept
-// for the rest of the run by path, size and modification time. Probes run one
-// at a time on a thread of their own, so that files can be probed ahead of
-// need; a file asked for before its turn goes first.
+// for the rest of the run by path, size and modification time. Files foreseen
+// are probed one at a time on a thread of their own, ahead of need; a file
+// asked for before its turn is probed at once, beside them.
 #pragma once
 
 #include <atomic>
@@ -13,6 +13,7 @@
 #include <map>
 #include <mutex>
 #include <optional>
+#include <set>
 #include <string>
 #include <thread>
 #include <vector>
@@ -50,6 +51,8 @@ private:
 
     static std::optional<Key> KeyOf(const std::string& path);
     bool Known(const std::string& path, const Key& key) const;
+    // Runs the file's probe with the lock released, and keeps its outcome.
+    void Probe(const std::string& path, const Key& key, std::unique_lock<std::mutex>& lock);
     void Work();
 
     const std::string program_;
@@ -57,7 +60,7 @@ private:
     std::mutex mutex_;
     std::condition_variable changed_;
     std::deque<std::string> waiting_;
-    std::string running_;
+    std::set<std::string> running_;
     std::map<std::string, Probed> probed_;
     std::atomic<bool> stop_{false};
     std::thread worker_;
