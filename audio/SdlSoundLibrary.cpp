@@ -4,6 +4,7 @@
 #include <SDL_mixer.h>
 
 #include "audio/MidiCheck.h"
+#include "audio/ProbedSounds.h"
 
 #include <algorithm>
 #include <cctype>
@@ -45,6 +46,8 @@ bool LooksLikeMidi(const std::string& path)
 
 }  // namespace
 
+SdlSoundLibrary::SdlSoundLibrary() : judge_(EnabledSoundJudge()) {}
+
 SdlSoundLibrary::~SdlSoundLibrary()
 {
     ReleaseAll();
@@ -84,7 +87,10 @@ void SdlSoundLibrary::SetSFXMasterVolume(int volume)
 SoundLibrary::Handle SdlSoundLibrary::StreamOpenFile(const std::string& path, unsigned mode, int)
 {
     ReleaseFinished();
-    if (LooksLikeMidi(path))
+    if (LooksLikeMidi(path) || !device_.IsOpen())
+        return 0;
+    const SoundVerdict verdict = Verdict(path);
+    if (!verdict.safe)
         return 0;
     Mix_Music* music = OpenMusic(path, false);
     if (!music)
@@ -92,7 +98,7 @@ SoundLibrary::Handle SdlSoundLibrary::StreamOpenFile(const std::string& path, un
     Sound sound;
     sound.loop = (mode & ModeLoopNormal) != 0;
     const double seconds = Mix_MusicDuration(music);
-    if (seconds >= 0 && seconds <= ShortSoundSeconds)
+    if (seconds >= 0 && seconds <= ShortSoundSeconds && (!verdict.measured || verdict.shortStream))
         sound.chunk = Mix_LoadWAV(path.c_str());
     if (sound.chunk)
         Mix_FreeMusic(music);
@@ -116,6 +122,8 @@ void SdlSoundLibrary::StreamStop(Handle stream)
 SoundLibrary::Handle SdlSoundLibrary::LoadSong(const std::string& path)
 {
     ReleaseFinished();
+    if (!device_.IsOpen() || !Verdict(path).safe)
+        return 0;
     Mix_Music* music = OpenMusic(path, true);
     if (!music)
         return 0;
@@ -136,6 +144,11 @@ void SdlSoundLibrary::StopSong(Handle module)
 {
     ReleaseFinished();
     Stop(module);
+}
+
+SoundVerdict SdlSoundLibrary::Verdict(const std::string& path) const
+{
+    return judge_ ? judge_->Judge(path) : SoundVerdict{};
 }
 
 // Opening as music reads only the headers, whatever the file's length.

@@ -9,6 +9,11 @@
 // the music slot straight from the file and starts at once however long it
 // is. Modules (tracker and MIDI files) always play in the music slot.
 //
+// No file is opened before the judge has let it through (see ProbedSounds):
+// a file it refuses is one the layer cannot open. A stream is decoded into
+// memory only when the judge has seen it end within the short length, since
+// headers lie about it; with no measure the header is trusted.
+//
 // A sound is released as soon as it has finished or been stopped; its handle
 // then stays dead, so a late stop on a replaced handle does nothing. Only
 // one SdlSoundLibrary may exist at a time: SDL2_mixer is global.
@@ -20,6 +25,7 @@
 #include <unordered_map>
 
 #include "audio/SdlAudioDevice.h"
+#include "audio/SoundJudge.h"
 #include "audio/SoundLibrary.h"
 
 namespace zorbil {
@@ -28,7 +34,8 @@ class SdlSoundLibrary : public SoundLibrary {
 public:
     static constexpr double ShortSoundSeconds = 10.0;
 
-    SdlSoundLibrary() = default;
+    // Takes the judge enabled for the program, if any.
+    SdlSoundLibrary();
     ~SdlSoundLibrary() override;
     SdlSoundLibrary(const SdlSoundLibrary&) = delete;
     SdlSoundLibrary& operator=(const SdlSoundLibrary&) = delete;
@@ -47,6 +54,9 @@ public:
     void PlaySong(Handle module) override;
     void StopSong(Handle module) override;
 
+    // nullptr opens every file unjudged.
+    void SetJudge(SoundJudge* judge) { judge_ = judge; }
+
     // Sounds opened and not yet released.
     std::size_t HeldSounds() const { return sounds_.size(); }
 
@@ -60,6 +70,7 @@ private:
         int channel = -1;
     };
 
+    SoundVerdict Verdict(const std::string& path) const;
     Mix_Music* OpenMusic(const std::string& path, bool module) const;
     Handle Keep(Sound sound);
     void Start(Handle handle, int channel);
@@ -70,6 +81,7 @@ private:
     void ReleaseAll();
 
     SdlAudioDevice device_;
+    SoundJudge* judge_;
     int outputType_ = -1;  // not chosen: SDL decides
     int driver_ = 0;
     int sfxVolume_ = 128;  // SDL2_mixer's full volume
