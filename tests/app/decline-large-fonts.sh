@@ -18,8 +18,8 @@ folder=$work/Zorbil
 rm -f "$folder/Data/Config.dat"
 export SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb LIBGL_ALWAYS_SOFTWARE=1
 # In French, whatever the machine's language: the question and its answer are French.
-export LANG=fr_FR.UTF-8
-unset LANGUAGE LC_ALL LC_MESSAGES
+export LANG=C.UTF-8 LANGUAGE=fr
+unset LC_ALL LC_MESSAGES
 
 (cd "$folder" && exec ./zorbil) &
 game=$!

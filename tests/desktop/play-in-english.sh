@@ -15,15 +15,16 @@ source "$(dirname "$0")/../support/private-display.sh"
 fail_context=english
 key_delay=0.3
 
-# Words of three letters or more, lower case, one a line.
-words() { grep -oE '[A-Za-z]{3,}' | tr 'A-Z' 'a-z' | sort -u; }
+# Words of LENGTH letters or more, lower case, one a line.
+words() { grep -oE "[A-Za-z]{${1:-3},}" | tr 'A-Z' 'a-z' | sort -u; }
 texts() { grep -o "<$1>[^<]*" "$ts_file" | sed "s/<$1>//; s/&amp;//g; s/&apos;/ /g; s/&quot;/ /g"; }
-texts translation | words >"$work/english"
-# The French titles drawn in the pictures, and words French shares with
-# English, where a misread letter could make one out of an English word.
-{ texts source; echo "Jeu en Pause Les Scores Options de Jeu Aide et Instructions"; } | words |
-  comm -23 - "$work/english" | grep -vxE 'base|bas|car|der|fin|fond|grand|part|pause|plan|rent|son|tour|type|ver|met|mes|tat|tre|ter|tra|ces' \
-  >"$work/french"
+# The French words: those of the marked texts (four letters or more, so that
+# the odd letters OCR finds in a wallpaper make none) that no translation
+# uses, nor the names of the shipped files, which stay French; and the
+# French titles' "jeu". Words French shares with English are left out.
+{ texts translation; ls "$source_folder/Textures" "$source_folder/Musiques"; } | words >"$work/english"
+{ texts source | words 4; echo jeu; } | sort -u | comm -23 - "$work/english" |
+  grep -vxE 'base|fond|grand|part|pause|plan|rent|tour|type' >"$work/french"
 [ "$(wc -l <"$work/french")" -gt 100 ] || fail "too few French words drawn from $ts_file"
 
 cp -r "$source_folder" "$work/Zorbil"
@@ -32,18 +33,24 @@ rm -f "$folder"/Data/{Config.dat,Scores.dat,Temp.dat,Log.txt} "$folder/log.txt"
 
 start_xvfb
 headless_game
-export LANG=en_GB.UTF-8
 
-# reads NAME WORD...: the screen, read by OCR (at twice its size, for the
-# dialog's small letters), shows every WORD and no French word. Tries a few
-# times: a screen may still be drawing.
+# reads NAME WORD...: the window that has the keyboard, read by OCR, shows
+# every WORD and no French word. It is read in black and white at twice its
+# size (the dialog's letters are small), once for dark and once for light
+# letters, so that the wallpapers fade; and its upper third as it is, for
+# the titles' large shaded letters. Tries a few times: a screen may still
+# be drawing.
 reads() {
-  local name=$1 missing french
+  local name=$1 missing french variant
   shift
-  for _ in $(seq 5); do
-    import -window root "$work/$name.png"
-    convert "$work/$name.png" -resize 200% "$work/ocr.png"
-    tesseract "$work/ocr.png" - -l eng 2>/dev/null | words >"$work/$name.words"
+  for _ in $(seq 3); do
+    import -window "$(xdotool getwindowfocus)" "$work/$name.png"
+    for variant in "-colorspace Gray -threshold 25% -resize 200%" "-colorspace Gray -negate -threshold 25% -resize 200%" \
+      "-crop 100%x33%+0+0"; do
+      # shellcheck disable=SC2086 # the variant is words
+      convert "$work/$name.png" $variant "$work/ocr.png"
+      tesseract "$work/ocr.png" - -l eng 2>/dev/null
+    done | words >"$work/$name.words"
     missing=$(printf '%s\n' "$@" | tr 'A-Z' 'a-z' | sort -u | comm -23 - "$work/$name.words" | tr '\n' ' ')
     [ -z "$missing" ] && break
     sleep 0.5
@@ -56,23 +63,24 @@ reads() {
   echo "$name: $(wc -l <"$work/$name.words") words read, none French"
 }
 
-(cd "$folder" && exec ./zorbil) >"$work/game.log" 2>&1 &
+# A British desktop: its first language is English.
+(cd "$folder" && exec env -u LANGUAGE LANG=en_GB.UTF-8 ./zorbil) >"$work/game.log" 2>&1 &
 game=$!
 track $game
 fail_log=$work/game.log
 
 focus "Zorbil - Configuration"
-reads dialog Sound Quality Driver Mixer Display Full Screen Windowed Quit
+reads dialog Sound Quality Driver Full Screen Windowed
 keys alt+o
 focus "Zorbil"
 shows menu
-reads menu Play Best Scores Help Instructions Game Options Quit Zorbil
+reads menu Best Help Instructions Game Options Quit Zorbil
 keys alt+h
 reads help Help Instructions About Continue
 keys alt+c
 shows menu
 keys alt+o
-reads options Game Options Speed Fast Slow Background Texture Music Turn Sounds Continue
+reads options Game Speed Fast Slow Background Texture Music Turn Sounds Continue
 keys Tab Tab space alt+c
 shows menu
 keys alt+p

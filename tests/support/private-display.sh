@@ -4,8 +4,8 @@
 # gives them a private X server, ends whatever they started however they
 # exit, and types on windows as a player does.
 #
-# Sourcing it pins the game's language to French (a script may change
-# LANG after), makes $work, a temporary folder removed at exit, and offers:
+# Sourcing it pins the game's language to French (a script may start the
+# game in another), makes $work, a temporary folder removed at exit, and offers:
 #   fail MESSAGE          "FAIL: MESSAGE" on stderr, exit status 1
 #   start_xvfb [--visible-in ROOT]
 #                         a 1280x1024 Xvfb on a free display, kept from
@@ -38,8 +38,9 @@
 
 # The game speaks the player's language: these scripts type its French
 # accelerators and read its French windows, whatever the machine's language.
-export LANG=fr_FR.UTF-8
-unset LANGUAGE LC_ALL LC_MESSAGES
+# (LANGUAGE: the shell itself would complain of a locale the machine lacks.)
+export LANG=C.UTF-8 LANGUAGE=fr
+unset LC_ALL LC_MESSAGES
 
 work=$(mktemp -d)
 tracked=()

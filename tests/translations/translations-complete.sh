@@ -12,7 +12,7 @@ trap 'rm -rf "$work"' EXIT
 
 cp "$ts_file" "$work/en.ts"
 # shellcheck disable=SC2086 # the options are words
-(cd "$source_dir" && "$lupdate" -I . $options "$@" -no-obsolete -locations none -ts "$work/en.ts") >"$work/lupdate.log" 2>&1 ||
+(cd "$source_dir" && "$lupdate" -I . $options "$@" -ts "$work/en.ts") >"$work/lupdate.log" 2>&1 ||
   { cat "$work/lupdate.log"; exit 1; }
 if grep -q 'unknown namespace/class' "$work/lupdate.log"; then
   cat "$work/lupdate.log"
@@ -24,7 +24,7 @@ cat "$work/lrelease.log"
 
 report=$(grep -o 'Generated [0-9]* translation(s) ([0-9]* finished and [0-9]* unfinished)' "$work/lrelease.log") ||
   { echo "FAIL: no report from lrelease" >&2; exit 1; }
-read -r total finished unfinished < <(echo "$report" | grep -o '[0-9]\+' | tr '\n' ' ')
+read -r total finished unfinished <<<"$(echo "$report" | grep -o '[0-9]\+' | tr '\n' ' ')"
 ignored=$(grep -o 'Ignored [0-9]* untranslated' "$work/lrelease.log" | grep -o '[0-9]\+' || echo 0)
 [ "$total" -gt 0 ] || { echo "FAIL: no marked text found in the sources" >&2; exit 1; }
 if [ "$unfinished" -ne 0 ] || [ "$ignored" -ne 0 ]; then
