@@ -90,7 +90,7 @@ shows pause
 reads pause Game Paused Continue Quit
 keys alt+q
 shows over
-reads over Game Over Continue
+reads over Continue
 keys alt+c
 shows scores
 reads scores Best Scores Your Score Continue
