@@ -41,7 +41,8 @@ play() {
   rm -f "$folder"/Data/{Config.dat,Scores.dat,Temp.dat,Log.txt} "$folder/log.txt"
   # The slowest speed, so that the snake is still on its way when taken.
   printf '[Options]\nSpeed=9\n' >"$folder/Data/Config.dat"
-  (cd "$folder" && exec env LANG="$6" ./zorbil) >"$work/game-$lang.log" 2>&1 &
+  # shellcheck disable=SC2086 # the environment is words
+  (cd "$folder" && exec env $6 ./zorbil) >"$work/game-$lang.log" 2>&1 &
   game=$!
   track "$game"
   focus "Zorbil - Configuration"
@@ -57,16 +58,18 @@ play() {
   sleep 1
   shot options
   keys "$continue" "$play"
-  sleep 2
-  keys Up
-  sleep 1.2
-  keys Left
+  # A turn downwards and one back to the right: the snake in the open.
+  sleep 1.5
+  keys Down
   sleep 0.8
+  keys Right
+  sleep 0.5
   shot game
   keys Escape "$quit"
   kill "$game"
   ends "$game" "the game did not end"
 }
 
-play en alt+o alt+c alt+p alt+q en_GB.UTF-8
-play fr alt+o alt+c alt+j alt+q fr_FR.UTF-8
+# A British desktop, then a French one.
+play en alt+o alt+c alt+p alt+q "-u LANGUAGE LANG=en_GB.UTF-8"
+play fr alt+o alt+c alt+j alt+q "LANGUAGE=fr"
