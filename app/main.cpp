@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The program's start-up: the window-system platform, the application and
-// its title, the player's language, the texture log, the configuration dialog (created first, so it
-// is the main window), the game window created hidden, then the message loop
-// until the dialog closes.
+// its title, the player's language, the texture log, the configuration
+// dialog (created first, so it is the main window), the game window created
+// hidden, then the message loop until the dialog closes.
 #include <QMessageBox>
 #include <exception>
 

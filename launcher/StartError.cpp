@@ -39,8 +39,8 @@ void ReportStartError(const std::string& message)
         char name[] = "zorbil";
         char* argv[] = {name, nullptr};
         QApplication app(argc, argv);
-        QMessageBox box(QMessageBox::Critical, zorbil::Translated("MessageBoxes", QT_TRANSLATE_NOOP("MessageBoxes", "Erreur")),
-                        QString::fromStdString(message), QMessageBox::Ok);
+        const QString title = zorbil::Translated("MessageBoxes", QT_TRANSLATE_NOOP("MessageBoxes", "Erreur"));
+        QMessageBox box(QMessageBox::Critical, title, QString::fromStdString(message), QMessageBox::Ok);
         box.exec();
         std::_Exit(0);
     }

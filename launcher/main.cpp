@@ -25,10 +25,13 @@ std::string Message(const char* text)
     return zorbil::Translated("Messages", text).toStdString();
 }
 
+// A translation that lost a place holder still gives its text.
 std::string Format(std::string message, const std::string& path, const std::string& reason)
 {
-    message.replace(message.find("%1"), 2, path);
-    message.replace(message.find("%2"), 2, reason);
+    if (const auto at = message.find("%1"); at != std::string::npos)
+        message.replace(at, 2, path);
+    if (const auto at = message.find("%2"); at != std::string::npos)
+        message.replace(at, 2, reason);
     return message;
 }
 

@@ -69,7 +69,9 @@ void FillAboutPage(QWidget* page)
     QLabel* name = Picture(page, "ImageAboutZorbil", {174, 16, 435, 65});
     name->setFrameStyle(QFrame::Panel | QFrame::Sunken);
 
-    Text(page, QCoreApplication::translate("AboutPage", "Zorbil - Version 1.0 - © 2026 les auteurs de Zorbil, logiciel libre"),
+    Text(page,
+         QCoreApplication::translate("AboutPage",
+                                     "Zorbil - Version 1.0 - © 2026 les auteurs de Zorbil, logiciel libre"),
          175, 98);
     Text(page, QCoreApplication::translate("AboutPage", "Affichage 3D : OpenGL, GLU et freeglut (Mesa 3D)"), 176, 120);
     Text(page, QCoreApplication::translate("AboutPage", "Fenêtres et écrans : Qt 6 (The Qt Company)"), 176, 143);
@@ -78,10 +80,12 @@ void FillAboutPage(QWidget* page)
     // The library's name is longer than the one the page was laid out for,
     // and a translation may be too: a link follows its text.
     const QLabel* sound =
-        Text(page, QCoreApplication::translate("AboutPage", "Support sonore pris en charge par la librairie SDL_mixer"), 176, 192);
+        Text(page, QCoreApplication::translate("AboutPage", "Support sonore pris en charge par la librairie SDL_mixer"),
+             176, 192);
     Link(page, "LnkLabelSon", "(libsdl.org)", "https://www.libsdl.org/projects/SDL_mixer/",
          std::max(507, sound->geometry().right() + 5), 192);
-    const QLabel* textures = Text(page, QCoreApplication::translate("AboutPage", "Gestion des textures par la librairie mwGL de"), 175, 216);
+    const QLabel* textures =
+        Text(page, QCoreApplication::translate("AboutPage", "Gestion des textures par la librairie mwGL de"), 175, 216);
     // No address of the library's author is known to us: the mail opens
     // with its subject and the player fills in the address.
     Link(page, "LnkLabelPelmoro", "Pelmoro", "mailto:?subject=mwGL", std::max(459, textures->geometry().right() + 5),

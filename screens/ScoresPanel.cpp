@@ -17,8 +17,8 @@ ScoresPanel::ScoresPanel(QWidget* parent) : ScreenPanel(parent, "MenuScores", QC
              aqua);
     TopScoreNb = AddLabel("TopScoreNb", "0", {479, 248, 150, 41}, AnchorRight | AnchorBottom, ArialFont(32, Bold),
                           aqua, right);
-    MenuScoresOK = AddButton("MenuScoresOK", tr("&Continuer"), {8, 440, 625, 30}, AnchorLeft | AnchorRight | AnchorBottom,
-                             Qt::white);
+    MenuScoresOK = AddButton("MenuScoresOK", tr("&Continuer"), {8, 440, 625, 30},
+                             AnchorLeft | AnchorRight | AnchorBottom, Qt::white);
 }
 
 void ScoresPanel::ShowScore(int32_t score)

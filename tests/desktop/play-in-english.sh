@@ -14,6 +14,8 @@ ts_file=$3
 source "$(dirname "$0")/../support/private-display.sh"
 fail_context=english
 key_delay=0.3
+# One thread for OCR: the tests run two at a time on two cores.
+export OMP_THREAD_LIMIT=1
 
 # Words of LENGTH letters or more, lower case, one a line.
 words() { grep -oE "[A-Za-z]{${1:-3},}" | tr 'A-Z' 'a-z' | sort -u; }
