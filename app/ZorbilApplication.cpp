@@ -23,7 +23,7 @@ bool ZorbilApplication::notify(QObject* receiver, QEvent* event)
     } catch (const std::exception& error) {
         ShowException(QString::fromUtf8(error.what()));
     } catch (...) {
-        ShowException("Une erreur inattendue est survenue.");
+        ShowException(QCoreApplication::translate("ZorbilApplication", "Une erreur inattendue est survenue."));
     }
     return false;
 }

@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The program's start-up: the window-system platform, the application and
-// its title, the texture log, the configuration dialog (created first, so it
-// is the main window), the game window created hidden, then the message loop
-// until the dialog closes.
+// its title, the player's language, the texture log, the configuration
+// dialog (created first, so it is the main window), the game window created
+// hidden, then the message loop until the dialog closes.
 #include <QMessageBox>
 #include <exception>
 
+#include "app/Language.h"
 #include "app/PlatformChoice.h"
 #include "app/ZorbilApplication.h"
 #include "audio/ProbedSounds.h"
@@ -23,6 +24,7 @@ int main(int argc, char** argv)
     zorbil::EnableSoundProbes();
     zorbil::ChooseWindowPlatform();
     zorbil::ZorbilApplication app(argc, argv);
+    zorbil::InstallPlayerLanguage(app);
     zorbil::CreateLog();
     // One sound library for the whole run, shared by the device set-up and
     // the game window.

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "audio/SoundLibrary.h"
+#include "translations/Translatable.h"
 
 namespace zorbil {
 
@@ -26,17 +27,20 @@ public:
 // Shows one of the game's error messages in an error box.
 using ErrorBox = std::function<void(const std::string& message)>;
 
-inline constexpr const char* SoundPlayErrorMessage =
+inline constexpr const char* SoundPlayErrorMessage = ZORBIL_TRANSLATABLE(
+    "Messages",
     "Impossible de jouer le son. Votre carte son est occupée ou ne supporte pas les fonctions requises par le driver "
     "utilisé. Fermez toutes les applications, vérifiez que les pilotes choisis au départ sont supportés et rééssayez. "
-    "Lisez Zorbil.txt pour infos.";
-inline constexpr const char* DonutSoundErrorMessage =
+    "Lisez Zorbil.txt pour infos.");
+inline constexpr const char* DonutSoundErrorMessage = ZORBIL_TRANSLATABLE(
+    "Messages",
     "Impossible de jouer le son. Votre carte son est occupée ou ne supporte pas les fonctions requises par le driver "
     "utilisé. Fermez toutes les applications, vérifiez que les pilotes choisis au départ sont supportés et rééssayez. "
-    "Lisez Zorbil.txt pour info";
-inline constexpr const char* SoundSetupErrorMessage =
+    "Lisez Zorbil.txt pour info");
+inline constexpr const char* SoundSetupErrorMessage = ZORBIL_TRANSLATABLE(
+    "Messages",
     "Un problème est survenu lors de la configuration avec les paramètres choisis. Votre carte son ne les supporte pas "
-    "ou est peut-être occupée. Lisez le fichier Zorbil.txt pour plus de détails sur ces problèmes.";
+    "ou est peut-être occupée. Lisez le fichier Zorbil.txt pour plus de détails sur ces problèmes.");
 
 inline constexpr const char* MenuMusicTail = "/Data/Menu.dat";
 inline constexpr const char* DonutSoundTail = "/Data/Donut.dat";

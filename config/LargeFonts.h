@@ -2,12 +2,15 @@
 // The large-fonts screen setting: a desktop at exactly 120 dots per inch.
 #pragma once
 
+#include "translations/Translatable.h"
+
 namespace zorbil {
 
-inline constexpr const char* LargeFontsQuestion =
+inline constexpr const char* LargeFontsQuestion = ZORBIL_TRANSLATABLE(
+    "Messages",
     "Vous utilisez actuellement le mode Grandes Polices de Windows. Zorbil est optimisé pour fonctionner en Petites "
     "Polices et apparaîtra fortement disproportionné si vous le lancez avec le mode Grandes Polices. Voulez-vous "
-    "continuer malgré tout ?";
+    "continuer malgré tout ?");
 
 // The primary screen's font resolution in dots per inch, as the desktop sets it.
 double ScreenFontDpi();

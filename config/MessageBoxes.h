@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The program's two kinds of modal box: the error box (title "Erreur", one
-// "OK" button) and the yes/no question box titled "Avertissement".
+// "OK" button) and the yes/no question box titled "Avertissement". Both
+// show their text in the player's language.
 #pragma once
 
 #include <string>

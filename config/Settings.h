@@ -6,19 +6,24 @@
 #include <cstdint>
 #include <string>
 
+#include "translations/Translatable.h"
+
 namespace zorbil {
 
 inline constexpr const char* ConfigFileTail = "/Data/Config.dat";
 
-inline constexpr const char* ConfigReadErrorMessage =
+inline constexpr const char* ConfigReadErrorMessage = ZORBIL_TRANSLATABLE(
+    "Messages",
     "Impossible de lire la configuration du jeu depuis le fichier Config.dat. Assurez-vous que le répertoire Data "
-    "existe, et que le disque ne soit pas plein ou protégé en écriture.";
-inline constexpr const char* SaveErrorMessage =
+    "existe, et que le disque ne soit pas plein ou protégé en écriture.");
+inline constexpr const char* SaveErrorMessage = ZORBIL_TRANSLATABLE(
+    "Messages",
     "Impossible de sauvegarder la configuration ! Vérifiez que le répertoire Data existe et que le disque n'est pas "
-    "plein ou protégé en écriture.";
-inline constexpr const char* OptionsReadErrorMessage =
+    "plein ou protégé en écriture.");
+inline constexpr const char* OptionsReadErrorMessage = ZORBIL_TRANSLATABLE(
+    "Messages",
     "Impossible de lire la configuration des options depuis le fichier Config.dat ! Vérifiez que le répertoire Data "
-    "existe et que le disque n'est pas plein ou protégé en écriture.";
+    "existe et que le disque n'est pas plein ou protégé en écriture.");
 
 // The seven Config values, in the order the configuration dialog declares them.
 struct StartupConfig {

@@ -122,55 +122,55 @@ void TConfigForm::CreateControls()
     BevelSon = PlaceFrame(this, 8, 104, 433, 241, QFrame::Panel, QFrame::Raised);
     Bevel1 = PlaceFrame(this, 23, 120, 402, 33, QFrame::Panel, QFrame::Raised);
 
-    CheckBoxSon = Place<QCheckBox>(this, 32, 128, 49, 17, "Son");
+    CheckBoxSon = Place<QCheckBox>(this, 32, 128, 49, 17, tr("Son"));
     Emphasise(CheckBoxSon, true);
-    LabelFrq = PlaceLabel(this, 96, 128, "Fréq.");
+    LabelFrq = PlaceLabel(this, 96, 128, tr("Fréq."));
     LabelMixRate = PlaceLabel(this, 128, 128, "22050 Hz");
     SpinButtonMixRate = Place<SpinButton>(this, 184, 128, 17, 17);
-    LabelQuality = PlaceLabel(this, 216, 128, "Qualité");
+    LabelQuality = PlaceLabel(this, 216, 128, tr("Qualité"));
     LabelQual = PlaceLabel(this, 256, 128, "16 bits");
     SpinButtonQual = Place<SpinButton>(this, 296, 128, 20, 17);
-    CBoxInter = Place<QCheckBox>(this, 336, 128, 81, 17, "&Interpolation");
+    CBoxInter = Place<QCheckBox>(this, 336, 128, 81, 17, tr("&Interpolation"));
     CBoxInter->setChecked(true);
 
     PanelDrv = PlaceFrame(this, 24, 168, 241, 161, QFrame::Panel, QFrame::Raised);
-    LabelDrvSon = PlaceLabel(PanelDrv, 88, 8, "Driver / Pilote :");
+    LabelDrvSon = PlaceLabel(PanelDrv, 88, 8, tr("Driver / Pilote :"));
     Emphasise(LabelDrvSon, false);
-    RBWMM = Place<QRadioButton>(PanelDrv, 8, 40, 121, 17, "&Windows Multimedia");
-    RBDS = Place<QRadioButton>(PanelDrv, 8, 64, 225, 17, "&Microsoft DirectSound (Supporte EAX 1/2)");
-    RBOSS = Place<QRadioButton>(PanelDrv, 8, 88, 177, 17, "Op&en Sound System (Linux/Unix)");
-    RBESD = Place<QRadioButton>(PanelDrv, 8, 112, 217, 17, "Enli&ghtment Sound Daemon (Linux/Unix)");
-    RBA3D = Place<QRadioButton>(PanelDrv, 8, 136, 217, 17, "&A3D - Version 3.0 (Supporte Géométrie)");
+    RBWMM = Place<QRadioButton>(PanelDrv, 8, 40, 121, 17, tr("&Windows Multimedia"));
+    RBDS = Place<QRadioButton>(PanelDrv, 8, 64, 225, 17, tr("&Microsoft DirectSound (Supporte EAX 1/2)"));
+    RBOSS = Place<QRadioButton>(PanelDrv, 8, 88, 177, 17, tr("Op&en Sound System (Linux/Unix)"));
+    RBESD = Place<QRadioButton>(PanelDrv, 8, 112, 217, 17, tr("Enli&ghtment Sound Daemon (Linux/Unix)"));
+    RBA3D = Place<QRadioButton>(PanelDrv, 8, 136, 217, 17, tr("&A3D - Version 3.0 (Supporte Géométrie)"));
     GroupDrv = MakeGroup(this, {RBWMM, RBDS, RBOSS, RBESD, RBA3D});
     RBDS->setChecked(true);
 
     PanelMixer = PlaceFrame(this, 272, 168, 153, 161, QFrame::Panel, QFrame::Raised);
-    LabelMixSon = PlaceLabel(PanelMixer, 56, 8, "Mixeur :");
+    LabelMixSon = PlaceLabel(PanelMixer, 56, 8, tr("Mixeur :"));
     Emphasise(LabelMixSon, false);
-    RBMAuto = Place<QRadioButton>(PanelMixer, 8, 40, 137, 17, "Au&to-Détection");
-    RBMPMMX = Place<QRadioButton>(PanelMixer, 8, 64, 137, 17, "Pentium (MM&X)");
-    RBMPNoMMX = Place<QRadioButton>(PanelMixer, 8, 88, 129, 17, "Pentium &(Non MMX)");
-    RBMPII = Place<QRadioButton>(PanelMixer, 8, 112, 137, 17, "Pentium P&ro / PII / PIII");
-    RBFPU = Place<QRadioButton>(PanelMixer, 8, 136, 113, 17, "FPU I&nterpolé");
+    RBMAuto = Place<QRadioButton>(PanelMixer, 8, 40, 137, 17, tr("Au&to-Détection"));
+    RBMPMMX = Place<QRadioButton>(PanelMixer, 8, 64, 137, 17, tr("Pentium (MM&X)"));
+    RBMPNoMMX = Place<QRadioButton>(PanelMixer, 8, 88, 129, 17, tr("Pentium &(Non MMX)"));
+    RBMPII = Place<QRadioButton>(PanelMixer, 8, 112, 137, 17, tr("Pentium P&ro / PII / PIII"));
+    RBFPU = Place<QRadioButton>(PanelMixer, 8, 136, 113, 17, tr("FPU I&nterpolé"));
     GroupMixer = MakeGroup(this, {RBMAuto, RBMPMMX, RBMPNoMMX, RBMPII, RBFPU});
     RBMAuto->setChecked(true);
 
     BevelAff = PlaceFrame(this, 8, 352, 433, 33, QFrame::Panel, QFrame::Raised);
-    LabelAffichage = PlaceLabel(this, 16, 360, "Affichage");
+    LabelAffichage = PlaceLabel(this, 16, 360, tr("Affichage"));
     Emphasise(LabelAffichage, true);
     LabelAffichage->adjustSize();
-    RBtnFull = Place<QRadioButton>(this, 144, 360, 113, 17, "&Plein Ecran");
-    RBtnWin = Place<QRadioButton>(this, 320, 360, 113, 17, "&Fenêtré");
+    RBtnFull = Place<QRadioButton>(this, 144, 360, 113, 17, tr("&Plein Ecran"));
+    RBtnWin = Place<QRadioButton>(this, 320, 360, 113, 17, tr("&Fenêtré"));
     GroupAff = MakeGroup(this, {RBtnFull, RBtnWin});
     RBtnFull->setChecked(true);
     Separateur = PlaceBottomLine(this, 8, 392, 433, 9);
 
-    BtnOK = Place<QPushButton>(this, 8, 416, 75, 25, "&OK");
+    BtnOK = Place<QPushButton>(this, 8, 416, 75, 25, tr("&OK"));
     Image2 = PlacePicture(this, 136, 408, 70, 30, "OpenGLLogo");
     BevelBasG = PlaceFrame(this, 135, 407, 72, 32, QFrame::Box, QFrame::Sunken);
     Image3 = PlacePicture(this, 232, 408, 85, 30, "SoundLogo");
     BevelBasD = PlaceFrame(this, 231, 407, 87, 32, QFrame::Box, QFrame::Sunken);
-    BtnQuitter = Place<QPushButton>(this, 368, 416, 75, 25, "&Quitter");
+    BtnQuitter = Place<QPushButton>(this, 368, 416, 75, 25, tr("&Quitter"));
 
     // No button answers Enter or Escape by itself.
     for (QPushButton* button : {BtnOK, BtnQuitter}) {

@@ -17,11 +17,13 @@
 #include "screens/OptionsPanel.h"
 #include "screens/PausePanel.h"
 #include "screens/ScoresPanel.h"
+#include "translations/Translatable.h"
 
 namespace zorbil {
 
-inline constexpr const char* DiskWriteErrorMessage =
-    "Impossible d'écrire sur le disque. Vérifiez qu'il n'est pas plein ou protégé en écriture.";
+inline constexpr const char* DiskWriteErrorMessage = ZORBIL_TRANSLATABLE(
+    "Messages",
+    "Impossible d'écrire sur le disque. Vérifiez qu'il n'est pas plein ou protégé en écriture.");
 
 void TZorbilForm::BtnJouerClick()
 {

@@ -2,6 +2,7 @@
 #include "game/ZorbilMain.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
@@ -102,7 +103,7 @@ void TZorbilForm::PointFileLists()
 {
     const QStringList missing = MenuOptions->PointLists();
     if (!missing.isEmpty())
-        ErrorBox(QString(MissingFoldersMessage).arg(missing.join(", ")).toStdString());
+        ErrorBox(QCoreApplication::translate("Messages", MissingFoldersMessage).arg(missing.join(", ")).toStdString());
 }
 
 void TZorbilForm::showEvent(QShowEvent* event)
@@ -241,7 +242,9 @@ void TZorbilForm::ErrorBox(const std::string& message)
     // running meanwhile would meet the wall before the player could steer.
     const bool stepping = tmrGame->isActive();
     tmrGame->stop();
-    QMessageBox::critical(this, "Erreur", QString::fromStdString(message));
+    // Messages are marked in the context "Messages" where they are written.
+    QMessageBox::critical(this, QCoreApplication::translate("MessageBoxes", "Erreur"),
+                          QCoreApplication::translate("Messages", message.c_str()));
     if (stepping && GameRunning && !tmrGame->isActive())
         tmrGame->start();
 }

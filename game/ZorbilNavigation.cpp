@@ -13,11 +13,13 @@
 #include "screens/PausePanel.h"
 #include "screens/ScoresFile.h"
 #include "screens/ScoresPanel.h"
+#include "translations/Translatable.h"
 
 namespace zorbil {
 
-inline constexpr const char* DiskWorkErrorMessage =
-    "Impossible de travailler sur le disque dur. Vérifiez qu'il n'est pas plein ou protégé en écriture.";
+inline constexpr const char* DiskWorkErrorMessage = ZORBIL_TRANSLATABLE(
+    "Messages",
+    "Impossible de travailler sur le disque dur. Vérifiez qu'il n'est pas plein ou protégé en écriture.");
 
 void TZorbilForm::BtnScoresClick()
 {

@@ -10,6 +10,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "app/Language.h"
+
 namespace zorbil::launcher {
 
 namespace {
@@ -37,7 +39,8 @@ void ReportStartError(const std::string& message)
         char name[] = "zorbil";
         char* argv[] = {name, nullptr};
         QApplication app(argc, argv);
-        QMessageBox box(QMessageBox::Critical, "Erreur", QString::fromStdString(message), QMessageBox::Ok);
+        const QString title = zorbil::Translated("MessageBoxes", QT_TRANSLATE_NOOP("MessageBoxes", "Erreur"));
+        QMessageBox box(QMessageBox::Critical, title, QString::fromStdString(message), QMessageBox::Ok);
         box.exec();
         std::_Exit(0);
     }

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "app/Language.h"
 #include "launcher/DataHome.h"
 #include "launcher/InstallLayout.h"
 #include "launcher/LauncherMessages.h"
@@ -19,10 +20,18 @@ using namespace zorbil::launcher;
 
 namespace {
 
+std::string Message(const char* text)
+{
+    return zorbil::Translated("Messages", text).toStdString();
+}
+
+// A translation that lost a place holder still gives its text.
 std::string Format(std::string message, const std::string& path, const std::string& reason)
 {
-    message.replace(message.find("%1"), 2, path);
-    message.replace(message.find("%2"), 2, reason);
+    if (const auto at = message.find("%1"); at != std::string::npos)
+        message.replace(at, 2, path);
+    if (const auto at = message.find("%2"); at != std::string::npos)
+        message.replace(at, 2, reason);
     return message;
 }
 
@@ -39,11 +48,11 @@ int main(int argc, char** argv)
     } catch (const std::filesystem::filesystem_error& error) {
         const auto& failed = error.path2().empty() ? error.path1() : error.path2();
         const std::string where = failed == folder ? "" : failed.string() + " : ";
-        ReportStartError(Format(FolderErrorMessage, folder.string(), where + error.code().message()));
+        ReportStartError(Format(Message(FolderErrorMessage), folder.string(), where + error.code().message()));
         return 1;
     }
     if (::chdir(folder.c_str()) != 0) {
-        ReportStartError(Format(FolderErrorMessage, folder.string(), std::strerror(errno)));
+        ReportStartError(Format(Message(FolderErrorMessage), folder.string(), std::strerror(errno)));
         return 1;
     }
 
@@ -53,6 +62,6 @@ int main(int argc, char** argv)
         args.push_back(argv[i]);
     args.push_back(nullptr);
     ::execv(program.c_str(), args.data());
-    ReportStartError(Format(ProgramErrorMessage, program, std::strerror(errno)));
+    ReportStartError(Format(Message(ProgramErrorMessage), program, std::strerror(errno)));
     return 1;
 }

@@ -36,6 +36,6 @@ itself ends the game.
 
 Play over a background picture and to a music of your choice: the game
 ships its own, and your PCX pictures and music files join them in your
-own game folder, ~/.local/share/zorbil. The game speaks French.")
+own game folder, ~/.local/share/zorbil. The game speaks French and English.")
 
 include(CPack)

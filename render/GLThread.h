@@ -33,6 +33,7 @@
 #include "render/CgGeometry.h"
 #include "render/CgLight.h"
 #include "render/RenderErrorBox.h"
+#include "translations/Translatable.h"
 
 struct GLUquadric;
 
@@ -41,10 +42,11 @@ namespace zorbil {
 class TCGForm;
 
 // Shown when the selected background cannot be loaded.
-inline constexpr const char* BackgroundErrorMessage =
+inline constexpr const char* BackgroundErrorMessage = ZORBIL_TRANSLATABLE(
+    "Messages",
     "Une erreur s'est produite lors du chargement de la texture d'arrière-plan que vous avez sélectionnée. Le fichier "
     "est introuvable ou son format n'est pas correct. Lisez le fichier Zorbil.txt pour plus de détails sur ce type "
-    "d'erreurs.";
+    "d'erreurs.");
 
 class TWRenderer : public QThread {
     Q_OBJECT

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "screens/AboutPage.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QUrl>
@@ -68,31 +69,38 @@ void FillAboutPage(QWidget* page)
     QLabel* name = Picture(page, "ImageAboutZorbil", {174, 16, 435, 65});
     name->setFrameStyle(QFrame::Panel | QFrame::Sunken);
 
-    Text(page, "Zorbil - Version 1.0 - © 2026 les auteurs de Zorbil, logiciel libre", 175, 98);
-    Text(page, "Affichage 3D : OpenGL, GLU et freeglut (Mesa 3D)", 176, 120);
-    Text(page, "Fenêtres et écrans : Qt 6 (The Qt Company)", 176, 143);
+    Text(page,
+         QCoreApplication::translate("AboutPage",
+                                     "Zorbil - Version 1.0 - © 2026 les auteurs de Zorbil, logiciel libre"),
+         175, 98);
+    Text(page, QCoreApplication::translate("AboutPage", "Affichage 3D : OpenGL, GLU et freeglut (Mesa 3D)"), 176, 120);
+    Text(page, QCoreApplication::translate("AboutPage", "Fenêtres et écrans : Qt 6 (The Qt Company)"), 176, 143);
     Separator(page, {178, 168, 433, 9});
 
-    // The library's name is longer than the one the page was laid out for:
-    // its link follows the text.
-    const QLabel* sound = Text(page, "Support sonore pris en charge par la librairie SDL_mixer", 176, 192);
+    // The library's name is longer than the one the page was laid out for,
+    // and a translation may be too: a link follows its text.
+    const QLabel* sound =
+        Text(page, QCoreApplication::translate("AboutPage", "Support sonore pris en charge par la librairie SDL_mixer"),
+             176, 192);
     Link(page, "LnkLabelSon", "(libsdl.org)", "https://www.libsdl.org/projects/SDL_mixer/",
          std::max(507, sound->geometry().right() + 5), 192);
-    Text(page, "Gestion des textures par la librairie mwGL de", 175, 216);
+    const QLabel* textures =
+        Text(page, QCoreApplication::translate("AboutPage", "Gestion des textures par la librairie mwGL de"), 175, 216);
     // No address of the library's author is known to us: the mail opens
     // with its subject and the player fills in the address.
-    Link(page, "LnkLabelPelmoro", "Pelmoro", "mailto:?subject=mwGL", 459, 216);
+    Link(page, "LnkLabelPelmoro", "Pelmoro", "mailto:?subject=mwGL", std::max(459, textures->geometry().right() + 5),
+         216);
     Separator(page, {4, 240, 606, 9});
 
-    Text(page, "Sites Internet :", 5, 259);
+    Text(page, QCoreApplication::translate("AboutPage", "Sites Internet :"), 5, 259);
     Link(page, "LnkLabelSite", "(www.qt.io)", "https://www.qt.io/", 104, 259);
     Text(page, "-", 285, 259);
     Link(page, "LnkLabelSite3D", "(www.mesa3d.org)", "https://www.mesa3d.org/", 296, 259);
-    Text(page, "Page Web de Zorbil :", 5, 284);
+    Text(page, QCoreApplication::translate("AboutPage", "Page Web de Zorbil :"), 5, 284);
     // The game's own page is its notes file, which travels with the game.
-    Link(page, "LnkLabelZorbil", "(Zorbil.txt, les notes du jeu)",
-         QUrl::fromLocalFile(QString::fromStdString(GamePath(NotesFileTail))).toString(), 152, 284);
-    Text(page, "Contacts e-mail :", 5, 309);
+    Link(page, "LnkLabelZorbil", QCoreApplication::translate("AboutPage", "(Zorbil.txt, les notes du jeu)"),
+         QUrl::fromLocalFile(NotesPath()).toString(), 152, 284);
+    Text(page, QCoreApplication::translate("AboutPage", "Contacts e-mail :"), 5, 309);
     Link(page, "LnkLabelMail", "Zorbil (zorbil@localhost)", "mailto:zorbil@localhost", 120, 309);
     Text(page, "-", 391, 309);
     Link(page, "LnkLabelMail3D", "Qt (interest@qt-project.org)", "mailto:interest@qt-project.org", 400, 309);

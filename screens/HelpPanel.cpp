@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "screens/HelpPanel.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFile>
 #include <QGuiApplication>
@@ -15,6 +16,11 @@
 #include "assets/Artwork.h"
 
 namespace zorbil {
+
+QString NotesPath()
+{
+    return QString::fromStdString(GamePath(QCoreApplication::translate("HelpPanel", NotesFileTail).toStdString()));
+}
 
 namespace {
 
@@ -38,7 +44,8 @@ HelpPanel::HelpPanel(QWidget* parent)
     : ScreenPanel(parent, "MenuAide", QGuiApplication::palette().color(QPalette::Button), "AideTex"),
       PageControlAide(new QTabWidget(this))
 {
-    AddTitle("ImageAide", "ImageAide", {8, 8, 625, 55});
+    //: The name of the title picture drawn in this language
+    AddTitle("ImageAide", tr("ImageAide"), {8, 8, 625, 55});
     PageControlAide->setObjectName("PageControlAide");
     PageControlAide->setFont(WindowFont());
     PageControlAide->setUsesScrollButtons(false);
@@ -46,13 +53,13 @@ HelpPanel::HelpPanel(QWidget* parent)
     PageControlAide->tabBar()->setFocusPolicy(Qt::StrongFocus);
     Layout->Place(PageControlAide, {8, 72, 628, 361}, 0);
 
-    QWidget* about = AddPage("TabAbout", "A propos", "AideAboutTex", {8, 8, 620, 333});
+    QWidget* about = AddPage("TabAbout", tr("A propos"), "AideAboutTex", {8, 8, 620, 333});
     FillAboutPage(about);
     AddTextPages();
     AddInfosPage();
     PageControlAide->setCurrentIndex(0);
 
-    MenuAideOK = AddButton("MenuAideOK", "&Continuer", {8, 440, 625, 30}, AnchorLeft | AnchorRight | AnchorBottom,
+    MenuAideOK = AddButton("MenuAideOK", tr("&Continuer"), {8, 440, 625, 30}, AnchorLeft | AnchorRight | AnchorBottom,
                            WindowTextColor);
 }
 
@@ -76,17 +83,17 @@ void HelpPanel::AddTextPages()
         const char* caption;
         const char* wallpaper;
     } pages[] = {
-        {"TabIntro", "Principes du jeu", "AideP1Tex"},
-        {"TabMenus", "Les menus", "AideP2Tex"},
-        {"TabCommandes", "Les commandes", "AideP3Tex"},
-        {"TabTexMus", "Textures et musiques", "AideP4Tex"},
+        {"TabIntro", QT_TR_NOOP("Principes du jeu"), "AideP1Tex"},
+        {"TabMenus", QT_TR_NOOP("Les menus"), "AideP2Tex"},
+        {"TabCommandes", QT_TR_NOOP("Les commandes"), "AideP3Tex"},
+        {"TabTexMus", QT_TR_NOOP("Textures et musiques"), "AideP4Tex"},
     };
     for (const auto& p : pages) {
-        QWidget* page = AddPage(p.name, p.caption, p.wallpaper, PageWallpaperRect);
+        QWidget* page = AddPage(p.name, tr(p.caption), p.wallpaper, PageWallpaperRect);
         for (const HelpText& t : HelpTexts()) {
             if (qstrcmp(t.page, p.name) != 0)
                 continue;
-            auto* label = new QLabel(QString::fromUtf8(t.text), page);
+            auto* label = new QLabel(QCoreApplication::translate("HelpTexts", t.text), page);
             label->setObjectName(t.name);
             label->setFont(WindowFont());
             label->setWordWrap(true);
@@ -97,11 +104,11 @@ void HelpPanel::AddTextPages()
 
 void HelpPanel::AddInfosPage()
 {
-    TabInfosSup = AddPage("TabInfosSup", "Infos complémentaires (Zorbil.txt)", "AideP5Tex", PageWallpaperRect);
+    TabInfosSup = AddPage("TabInfosSup", tr("Infos complémentaires (Zorbil.txt)"), "AideP5Tex", PageWallpaperRect);
     auto* label = new QLabel(
-        "N'hésitez surtout pas à lire le fichier Zorbil.txt. Il contient bien plus de renseignements que ceux donnés "
-        "ici, comme des explications pour configurer la carte son ou des avertissements importants sur les messages "
-        "d'erreur qui peuvent parfois s'afficher.",
+        tr("N'hésitez surtout pas à lire le fichier Zorbil.txt. Il contient bien plus de renseignements que ceux "
+           "donnés ici, comme des explications pour configurer la carte son ou des avertissements importants sur les "
+           "messages d'erreur qui peuvent parfois s'afficher."),
         TabInfosSup);
     label->setObjectName("LabelAideTxt");
     label->setFont(WindowFont());
@@ -133,11 +140,11 @@ bool HelpPanel::eventFilter(QObject* watched, QEvent* event)
 
 void HelpPanel::TabInfosSupShow()
 {
-    const QString path = QString::fromStdString(GamePath(NotesFileTail));
+    const QString path = NotesPath();
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         QMessageBox::critical(window(), QGuiApplication::applicationDisplayName(),
-                              QString("Impossible d'ouvrir le fichier %1.").arg(path));
+                              tr("Impossible d'ouvrir le fichier %1.").arg(path));
         return;
     }
     Memo->setPlainText(DecodeNotes(file.readAll()));

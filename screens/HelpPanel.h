@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The help screen: an about page, four pages of help and the notes file
-// "Zorbil.txt", read afresh every time its page shows.
+// of the player's language ("Zorbil.txt" in French), read afresh every time
+// its page shows.
 #pragma once
 
 #include <QPlainTextEdit>
@@ -10,7 +11,12 @@
 
 namespace zorbil {
 
-inline constexpr const char* NotesFileTail = "/Zorbil.txt";
+inline constexpr const char* NotesFileTail =
+    //: The notes file in this language, beside the French "Zorbil.txt"
+    QT_TRANSLATE_NOOP("HelpPanel", "/Zorbil.txt");
+
+// The notes file of the player's language in the game folder.
+QString NotesPath();
 
 class HelpPanel : public ScreenPanel {
     Q_OBJECT

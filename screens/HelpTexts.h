@@ -12,7 +12,7 @@ struct HelpText {
     int left;
     int top;
     int width;
-    const char* text;
+    const char* text;  // French, marked in the context "HelpTexts"
 };
 
 std::span<const HelpText> HelpTexts();

@@ -12,11 +12,11 @@ MainMenuPanel::MainMenuPanel(QWidget* parent) : ScreenPanel(parent, "MenuPrincip
     name->setScaledContents(true);
 
     const Anchors sides = AnchorLeft | AnchorRight;
-    BtnJouer = AddButton("BtnJouer", "&Jouer", {8, 192, 625, 41}, sides, WindowTextColor);
-    BtnScores = AddButton("BtnScores", "&Meilleurs Scores", {8, 248, 625, 41}, sides, WindowTextColor);
-    BtnAide = AddButton("BtnAide", "&Aide et Instructions", {8, 304, 625, 41}, sides, WindowTextColor);
-    BtnOptions = AddButton("BtnOptions", "&Options de Jeu", {8, 360, 625, 41}, sides, WindowTextColor);
-    BtnQuitter = AddButton("BtnQuitter", "&Quitter Zorbil", {8, 416, 625, 41}, sides, WindowTextColor);
+    BtnJouer = AddButton("BtnJouer", tr("&Jouer"), {8, 192, 625, 41}, sides, WindowTextColor);
+    BtnScores = AddButton("BtnScores", tr("&Meilleurs Scores"), {8, 248, 625, 41}, sides, WindowTextColor);
+    BtnAide = AddButton("BtnAide", tr("&Aide et Instructions"), {8, 304, 625, 41}, sides, WindowTextColor);
+    BtnOptions = AddButton("BtnOptions", tr("&Options de Jeu"), {8, 360, 625, 41}, sides, WindowTextColor);
+    BtnQuitter = AddButton("BtnQuitter", tr("&Quitter Zorbil"), {8, 416, 625, 41}, sides, WindowTextColor);
     ShowPanel();
 }
 

@@ -51,35 +51,36 @@ OptionsPanel::OptionsPanel(QWidget* parent)
       SonAct(MakeBox("SonAct", this)),
       MusicAct(MakeBox("MusicAct", this)),
       LabelWarning(AddLabel("LabelWarning",
-                            "Choisissez une texture et / ou une musique à utiliser pendant le jeu dans les listes "
-                            "ci-dessous.",
+                            tr("Choisissez une texture et / ou une musique à utiliser pendant le jeu dans les listes "
+                               "ci-dessous."),
                             {8, 120, 623, 38}, AnchorLeft | AnchorTop | AnchorRight, ArialFont(16, Bold), Qt::red,
                             Qt::AlignCenter)),
-      LabelVitesse(AddLabel("LabelVitesse", "Vitesse de Zorbil :", {8, 120, 153, 19}, AnchorsLeftTop,
+      LabelVitesse(AddLabel("LabelVitesse", tr("Vitesse de Zorbil :"), {8, 120, 153, 19}, AnchorsLeftTop,
                             ArialFont(17, Bold), WindowTextColor)),
-      LabelRapide(AddLabel("LabelRapide", "Rapide", {264, 120, 52, 18}, AnchorsLeftTop, ArialFont(16, Bold | Italic),
-                           WindowTextColor)),
-      LabelLente(AddLabel("LabelLente", "Lente", {592, 120, 43, 18}, AnchorTop | AnchorRight,
+      LabelRapide(AddLabel("LabelRapide", tr("Rapide"), {264, 120, 52, 18}, AnchorsLeftTop,
+                           ArialFont(16, Bold | Italic), WindowTextColor)),
+      LabelLente(AddLabel("LabelLente", tr("Lente"), {592, 120, 43, 18}, AnchorTop | AnchorRight,
                           ArialFont(16, Bold | Italic), WindowTextColor)),
-      LabelTexture(AddLabel("LabelTexture", "Texture de l'arrière-plan :", {7, 183, 199, 19}, AnchorsLeftTop,
+      LabelTexture(AddLabel("LabelTexture", tr("Texture de l'arrière-plan :"), {7, 183, 199, 19}, AnchorsLeftTop,
                             ArialFont(17, Bold), WindowTextColor)),
-      LabelMod(AddLabel("LabelMod", "Musique de fond :", {327, 183, 140, 19}, AnchorTop | AnchorRight,
+      LabelMod(AddLabel("LabelMod", tr("Musique de fond :"), {327, 183, 140, 19}, AnchorTop | AnchorRight,
                         ArialFont(17, Bold), WindowTextColor)),
-      MenuOptionsOK(AddButton("MenuOptionsOK", "&Continuer", {8, 440, 625, 30},
+      MenuOptionsOK(AddButton("MenuOptionsOK", tr("&Continuer"), {8, 440, 625, 30},
                               AnchorLeft | AnchorRight | AnchorBottom, WindowTextColor)),
       normalOnly_{Speed, LabelMod, LabelTexture, LabelVitesse, LabelLente, LabelRapide}
 {
-    AddTitle("ImageOptions", "ImageOptions", {8, 8, 625, 57});
+    //: The name of the title picture drawn in this language
+    AddTitle("ImageOptions", tr("ImageOptions"), {8, 8, 625, 57});
     LabelWarning->setWordWrap(true);
     LabelWarning->hide();
     Layout->Place(Speed, {328, 116, 257, 29}, AnchorLeft | AnchorTop | AnchorRight);
     Layout->Place(TexList, {8, 244, 305, 104}, AnchorLeft | AnchorTop | AnchorBottom);
     Layout->Place(ModList, {328, 244, 305, 104}, AnchorTop | AnchorRight | AnchorBottom);
     Layout->Place(SonAct, {8, 392, 17, 17}, AnchorLeft | AnchorBottom);
-    AddLabel("LabelSonAct", "Activer les sons", {31, 391, 125, 19}, AnchorLeft | AnchorBottom, ArialFont(17, Bold),
+    AddLabel("LabelSonAct", tr("Activer les sons"), {31, 391, 125, 19}, AnchorLeft | AnchorBottom, ArialFont(17, Bold),
              WindowTextColor);
     // The caption may have grown to the left: its box stays just before it.
-    QLabel* musAct = AddLabel("LabelMusAct", "Activer les musiques", {471, 391, 162, 19},
+    QLabel* musAct = AddLabel("LabelMusAct", tr("Activer les musiques"), {471, 391, 162, 19},
                               AnchorRight | AnchorBottom, ArialFont(17, Bold), WindowTextColor);
     Layout->Place(MusicAct, {Layout->DesignRect(musAct).left() - 23, 392, 17, 17}, AnchorRight | AnchorBottom);
 }

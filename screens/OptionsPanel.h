@@ -9,16 +9,18 @@
 
 #include "screens/FileList.h"
 #include "screens/ScreenPanel.h"
+#include "translations/Translatable.h"
 
 namespace zorbil {
 
 inline constexpr const char* TexturesFolderTail = "/Textures/";
 inline constexpr const char* MusicsFolderTail = "/Musiques/";
 // Shown at start-up with the folders PointLists could not list in place of %1.
-inline constexpr const char* MissingFoldersMessage =
+inline constexpr const char* MissingFoldersMessage = ZORBIL_TRANSLATABLE(
+    "Messages",
     "Impossible de lire le contenu des répertoires suivants : %1. Les textures et les musiques du jeu doivent se "
     "trouver dans les sous-répertoires Textures et Musiques du répertoire du jeu. Lisez Zorbil.txt pour plus de "
-    "détails.";
+    "détails.");
 
 class OptionsPanel : public ScreenPanel {
     Q_OBJECT

@@ -12,7 +12,7 @@ set -euo pipefail
 
 PLAY_PACKAGES=(
   g++ make cmake pkg-config
-  qt6-base-dev qt6-base-private-dev libgl-dev libglu1-mesa-dev freeglut3-dev
+  qt6-base-dev qt6-base-private-dev qt6-tools-dev qt6-l10n-tools libgl-dev libglu1-mesa-dev freeglut3-dev
   libwayland-dev libsdl2-mixer-dev libfluidsynth-dev libvorbis-dev
   qt6-qpa-plugins qt6-wayland libgl1-mesa-dri libglx-mesa0 timgm6mb-soundfont
   fonts-liberation2 fonts-dejavu-core
@@ -24,7 +24,7 @@ TEST_PACKAGES=(
   libxcb1-dev libxtst-dev
   xvfb xauth x11-utils xdotool openbox weston xwayland imagemagick
   desktop-file-utils appstream man-db dpkg-dev file
-  pulseaudio pulseaudio-utils sox
+  pulseaudio pulseaudio-utils sox tesseract-ocr tesseract-ocr-eng
 )
 
 PACKAGE_PACKAGES=(

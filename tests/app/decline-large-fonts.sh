@@ -17,6 +17,9 @@ cp -r "$1" "$work/Zorbil"
 folder=$work/Zorbil
 rm -f "$folder/Data/Config.dat"
 export SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb LIBGL_ALWAYS_SOFTWARE=1
+# In French, whatever the machine's language: the question and its answer are French.
+export LANG=C.UTF-8 LANGUAGE=fr
+unset LC_ALL LC_MESSAGES
 
 (cd "$folder" && exec ./zorbil) &
 game=$!

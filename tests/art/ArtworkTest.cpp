@@ -27,6 +27,8 @@ const Expected AllPictures[] = {
     {"ImageOptions", 335, 55},     {"ImageAide", 450, 55},         {"ImagePrincipalDonut", 143, 158},
     {"ImagePrincipalZorbil", 305, 145}, {"AboutLogo", 150, 220},   {"ImageAboutZorbil", 435, 65},
     {"ImageZorbil", 433, 65},      {"OpenGLLogo", 70, 30},         {"SoundLogo", 85, 30},
+    {"ImagePauseEn", 335, 55},     {"ImageScoresEn", 245, 55},     {"ImageOptionsEn", 335, 55},
+    {"ImageAideEn", 450, 55},
 };
 
 QSet<QRgb> Colours(const QImage& image)
@@ -135,7 +137,8 @@ TEST(Artwork, TitlesAreLetteringInTheirPanelsColoursOnATransparentGround)
         const char* Name;
         int Hue;  // -1: a grey panel, so grey lettering
     } titles[] = {{"ImageGameOver", 300}, {"ImagePause", 0}, {"ImageScores", 120}, {"ImageOptions", 60},
-                  {"ImageAide", -1}};
+                  {"ImageAide", -1}, {"ImagePauseEn", 0}, {"ImageScoresEn", 120}, {"ImageOptionsEn", 60},
+                  {"ImageAideEn", -1}};
     for (const auto& t : titles) {
         SCOPED_TRACE(t.Name);
         const QImage title = Artwork(t.Name);

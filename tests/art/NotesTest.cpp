@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The players' notes "Zorbil.txt" as staged in the game folder: readable in
-// any editor and in the help screen's text box, and quoting word for word
-// every message the program can show, since the messages send players there.
+// The players' notes "Zorbil.txt" and their English version "Zorbil.en.txt"
+// as staged in the game folder: readable in any editor and in the help
+// screen's text box, and quoting word for word every message the program can
+// show in their language, since the messages send players there.
 #include <QFile>
 #include <QRegularExpression>
 #include <QString>
 #include <QStringDecoder>
+#include <QTranslator>
 #include <gtest/gtest.h>
 
 #include "audio/GameSound.h"
@@ -17,9 +19,9 @@
 
 namespace {
 
-QByteArray Notes()
+QByteArray Notes(const char* path = ZORBIL_NOTES_FILE)
 {
-    QFile file(ZORBIL_NOTES_FILE);
+    QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return file.readAll();
@@ -29,18 +31,21 @@ QString Collapsed(const QString& text) { return text.simplified(); }
 
 TEST(Notes, AreUtf8PlainTextInShortLines)
 {
-    const QByteArray bytes = Notes();
-    ASSERT_FALSE(bytes.isEmpty());
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString text = decoder(bytes);
-    ASSERT_FALSE(decoder.hasError());
-    EXPECT_FALSE(bytes.startsWith("\xEF\xBB\xBF")) << "no byte-order mark";
-    EXPECT_FALSE(bytes.contains('\r'));
-    EXPECT_FALSE(bytes.contains('\t'));
-    const QStringList lines = text.split('\n');
-    for (int i = 0; i < lines.size(); ++i) {
-        EXPECT_LT(lines[i].toUcs4().size(), 80) << "line " << i + 1;
-        EXPECT_FALSE(lines[i].endsWith(' ')) << "line " << i + 1;
+    for (const char* path : {ZORBIL_NOTES_FILE, ZORBIL_ENGLISH_NOTES_FILE}) {
+        SCOPED_TRACE(path);
+        const QByteArray bytes = Notes(path);
+        ASSERT_FALSE(bytes.isEmpty());
+        QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        const QString text = decoder(bytes);
+        ASSERT_FALSE(decoder.hasError());
+        EXPECT_FALSE(bytes.startsWith("\xEF\xBB\xBF")) << "no byte-order mark";
+        EXPECT_FALSE(bytes.contains('\r'));
+        EXPECT_FALSE(bytes.contains('\t'));
+        const QStringList lines = text.split('\n');
+        for (int i = 0; i < lines.size(); ++i) {
+            EXPECT_LT(lines[i].toUcs4().size(), 80) << "line " << i + 1;
+            EXPECT_FALSE(lines[i].endsWith(' ')) << "line " << i + 1;
+        }
     }
 }
 
@@ -85,6 +90,36 @@ TEST(Notes, ExplainEveryDriverButtonAndEveryDataFile)
                              "Log.txt", "log.txt", "Textures", "Musiques", ".mus", ".pcx", "Échap", "F1", "F2",
                              "F3"})
         EXPECT_TRUE(notes.contains(QString::fromUtf8(word))) << word;
+}
+
+// The English notes quote the English messages, as the game embeds them.
+TEST(Notes, EnglishNotesQuoteEveryMessageInEnglish)
+{
+    QTranslator english;
+    ASSERT_TRUE(english.load(":/i18n/zorbil_en.qm"));
+    const QString notes = Collapsed(QString::fromUtf8(Notes(ZORBIL_ENGLISH_NOTES_FILE)));
+    const char* messages[] = {
+        zorbil::LargeFontsQuestion,       zorbil::ConfigReadErrorMessage, zorbil::SaveErrorMessage,
+        zorbil::OptionsReadErrorMessage,  zorbil::SoundPlayErrorMessage,  zorbil::DonutSoundErrorMessage,
+        zorbil::SoundSetupErrorMessage,   zorbil::BackgroundErrorMessage,
+        "Impossible d'écrire sur le disque. Vérifiez qu'il n'est pas plein ou protégé en écriture.",
+        "Impossible de travailler sur le disque dur. Vérifiez qu'il n'est pas plein ou protégé en écriture.",
+    };
+    for (const char* message : messages) {
+        const QString text = english.translate("Messages", message);
+        ASSERT_FALSE(text.isEmpty()) << "no translation: " << message;
+        EXPECT_TRUE(notes.contains("\"" + Collapsed(text))) << "not quoted: " << text.toStdString();
+    }
+    const QString open = english.translate("zorbil::HelpPanel", "Impossible d'ouvrir le fichier %1.");
+    EXPECT_TRUE(notes.contains("\"" + Collapsed(open.section("%1", 0, 0)))) << open.toStdString();
+    for (const char* message : {zorbil::MissingFoldersMessage, zorbil::launcher::FolderErrorMessage,
+                                zorbil::launcher::ProgramErrorMessage}) {
+        const QString text = english.translate("Messages", message);
+        ASSERT_FALSE(text.isEmpty()) << "no translation: " << message;
+        EXPECT_TRUE(notes.contains("\"" + Collapsed(text.section("%1", 0, 0)))) << text.toStdString();
+        EXPECT_TRUE(notes.contains(Collapsed(text.section(QRegularExpression("%[12]"), -1)) + "\""))
+            << text.toStdString();
+    }
 }
 
 }  // namespace

@@ -4,7 +4,8 @@
 # gives them a private X server, ends whatever they started however they
 # exit, and types on windows as a player does.
 #
-# Sourcing it makes $work, a temporary folder removed at exit, and offers:
+# Sourcing it pins the game's language to French (a script may start the
+# game in another), makes $work, a temporary folder removed at exit, and offers:
 #   fail MESSAGE          "FAIL: MESSAGE" on stderr, exit status 1
 #   start_xvfb [--visible-in ROOT]
 #                         a 1280x1024 Xvfb on a free display, kept from
@@ -34,6 +35,12 @@
 #   fail_log      a file shown with every failure (the game's output)
 #   focus_timeout seconds focus waits for its window (20)
 #   key_delay     seconds between two keys (0.4)
+
+# The game speaks the player's language: these scripts type its French
+# accelerators and read its French windows, whatever the machine's language.
+# (LANGUAGE: the shell itself would complain of a locale the machine lacks.)
+export LANG=C.UTF-8 LANGUAGE=fr
+unset LC_ALL LC_MESSAGES
 
 work=$(mktemp -d)
 tracked=()
