@@ -186,6 +186,10 @@
         <source>Remarques : Le jeu détecte tout seul le format de fichier utilisé. Il est préférable d&apos;utiliser des fichiers musicaux en 44,1 KHz maximum, étant donné que le jeu ne vous autorise pas à choisir une fréquence de lecture de plus de 44100 Hz.</source>
         <translation>Remarks: the game finds out by itself the format of the file used. Music files of at most 44.1 kHz are best, since the game does not let you choose a playback rate above 44100 Hz.</translation>
     </message>
+    <message>
+        <source>Vous pouvez aussi jouer avec une manette, branchée avant ou pendant le jeu : la croix ou le stick gauche dirigent Zorbil comme les touches fléchées, B fait comme Echap et Start met le jeu en pause ou le reprend. Dans les menus, haut et bas choisissent un bouton et A le valide. Débrancher la manette pendant une partie la met en pause.</source>
+        <translation>You can also play with a gamepad, plugged in before or during the game: the D-pad or the left stick steer Zorbil as the arrow keys do, B does as Esc and Start pauses or resumes the game. In the menus, up and down choose a button and A confirms it. Unplugging the gamepad during a game pauses it.</translation>
+    </message>
 </context>
 <context>
     <name>MessageBoxes</name>
