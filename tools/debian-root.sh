@@ -72,38 +72,38 @@ source_tree() {
 }
 
 new_root() {
-  local release=$2 mirror=${ZORBIL_MIRROR:-http://deb.debian.org/debian} root cache=()
+  local new_root_dir release=$2 mirror=${ZORBIL_MIRROR:-http://deb.debian.org/debian} cache=()
   debian_release_ok "$release" || fail "no Debian release \"$release\": bookworm or trixie"
-  root=$(mktemp -d "/var/tmp/zorbil-$release.XXXXXX")
-  chmod 755 "$root"
-  debian_roots+=("$root")
-  printf -v "$1" %s "$root"
+  new_root_dir=$(mktemp -d "/var/tmp/zorbil-$release.XXXXXX")
+  chmod 755 "$new_root_dir"
+  debian_roots+=("$new_root_dir")
+  printf -v "$1" %s "$new_root_dir"
 
-  echo "== debootstrap $release (minbase) into $root"
+  echo "== debootstrap $release (minbase) into $new_root_dir"
   if [ -n "${ZORBIL_DEBOOTSTRAP_CACHE:-}" ]; then
     mkdir -p "$ZORBIL_DEBOOTSTRAP_CACHE/$release"
     cache=(--cache-dir="$(realpath "$ZORBIL_DEBOOTSTRAP_CACHE/$release")")
   fi
-  debootstrap --variant=minbase "${cache[@]}" "$release" "$root" "$mirror" >"$work/debootstrap.log" 2>&1 ||
+  debootstrap --variant=minbase "${cache[@]}" "$release" "$new_root_dir" "$mirror" >"$work/debootstrap.log" 2>&1 ||
     { tail -n 20 "$work/debootstrap.log"; fail "debootstrap $release"; }
 
-  root_mount "$root" proc /proc -t proc
-  root_mount "$root" sysfs /sys -t sysfs
-  root_mount "$root" /dev /dev --bind
-  root_mount "$root" devpts /dev/pts -t devpts
-  root_mount "$root" /tmp/.X11-unix /tmp/.X11-unix --bind
+  root_mount "$new_root_dir" proc /proc -t proc
+  root_mount "$new_root_dir" sysfs /sys -t sysfs
+  root_mount "$new_root_dir" /dev /dev --bind
+  root_mount "$new_root_dir" devpts /dev/pts -t devpts
+  root_mount "$new_root_dir" /tmp/.X11-unix /tmp/.X11-unix --bind
   if [ -n "${ZORBIL_APT_CACHE:-}" ]; then
     mkdir -p "$ZORBIL_APT_CACHE/$release"
-    root_mount "$root" "$(realpath "$ZORBIL_APT_CACHE/$release")" /var/cache/apt/archives --bind
+    root_mount "$new_root_dir" "$(realpath "$ZORBIL_APT_CACHE/$release")" /var/cache/apt/archives --bind
   fi
-  cp /etc/resolv.conf "$root/etc/resolv.conf"
-  cat >"$root/etc/apt/sources.list" <<EOF
+  cp /etc/resolv.conf "$new_root_dir/etc/resolv.conf"
+  cat >"$new_root_dir/etc/apt/sources.list" <<EOF
 deb $mirror $release main
 deb $mirror $release-updates main
 deb http://deb.debian.org/debian-security $release-security main
 EOF
   # Nothing installed there may start a service.
-  printf '#!/bin/sh\nexit 101\n' >"$root/usr/sbin/policy-rc.d"
-  chmod +x "$root/usr/sbin/policy-rc.d"
-  in_root "$root" apt-get update -q >/dev/null || fail "apt-get update in the $release root"
+  printf '#!/bin/sh\nexit 101\n' >"$new_root_dir/usr/sbin/policy-rc.d"
+  chmod +x "$new_root_dir/usr/sbin/policy-rc.d"
+  in_root "$new_root_dir" apt-get update -q >/dev/null || fail "apt-get update in the $release root"
 }
