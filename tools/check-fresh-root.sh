@@ -27,9 +27,11 @@ status=0
 in_root "$root" /root/zorbil/.ci/run >"$log" 2>&1 || status=$?
 seconds=$(($(date +%s) - start))
 
-warnings=$(grep -c 'warning:' "$log" || true)
+# The compiler's and the linker's, not those of the packages' scripts.
+warning=':[0-9]+:[0-9]+: warning:|^(/usr/bin/)?(ld(\.[a-z]+)?|cc1(plus)?|[gc]\+\+|gcc|clang(\+\+)?(-[0-9]+)?): warning:'
+warnings=$(grep -cE "$warning" "$log" || true)
 echo "   compiler warnings: $warnings"
-grep 'warning:' "$log" | sed 's/^/   /' || true
+grep -E "$warning" "$log" | sed 's/^/   /' || true
 grep -E '^[0-9]+% tests passed|^Total Test time|^The following tests FAILED|^[[:space:]]+[0-9]+ - .*\((Failed|Timeout|SEGFAULT|Subprocess)' "$log" |
   sed 's/^/   /' || true
 echo "   wall time: $((seconds / 60)) min $((seconds % 60)) s"

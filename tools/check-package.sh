@@ -31,8 +31,10 @@ echo "== ./zorbil.sh package on $(git rev-parse --short HEAD) in $build"
 epoch=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct)}
 in_root "$build" SOURCE_DATE_EPOCH="$epoch" /root/zorbil/zorbil.sh package >"$work/build.log" 2>&1 ||
   { tail -n 30 "$work/build.log"; fail "the package build on $release"; }
-echo "   compiler warnings: $(grep -c 'warning:' "$work/build.log" || true)"
-grep 'warning:' "$work/build.log" | sed 's/^/   /' || true
+# The compiler's and the linker's, not those of the packages' scripts.
+warning=':[0-9]+:[0-9]+: warning:|^(/usr/bin/)?(ld(\.[a-z]+)?|cc1(plus)?|[gc]\+\+|gcc|clang(\+\+)?(-[0-9]+)?): warning:'
+echo "   compiler warnings: $(grep -cE "$warning" "$work/build.log" || true)"
+grep -E "$warning" "$work/build.log" | sed 's/^/   /' || true
 deb=$(ls -t "$build"/root/zorbil/build/packages/zorbil_*.deb | head -n 1)
 kept=${ZORBIL_BUILD_DIR:-$(pwd)/build}/packages/$release
 mkdir -p "$kept"
