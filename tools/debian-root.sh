@@ -18,7 +18,8 @@
 #   ZORBIL_MIRROR             the Debian mirror (default http://deb.debian.org/debian)
 #   ZORBIL_DEBOOTSTRAP_CACHE  a folder keeping debootstrap's downloads between runs
 #   ZORBIL_APT_CACHE          a folder keeping apt's downloads between runs
-# Each cache keeps one sub-folder per release.
+# Each cache keeps one sub-folder per release; apt locks its own, so two
+# runs at once need two apt caches.
 
 debian_roots=()
 debian_mounts=()
