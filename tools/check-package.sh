@@ -116,7 +116,7 @@ if [ "$(in_root "$build" dpkg --print-architecture)" = amd64 ] &&
   [[ "$(in_root "$build" hardening-check --help 2>&1)" == *--nobranchprotection* ]]; then
   checks+=(--nobranchprotection)
 fi
-echo "   hardening-check ${checks[*]} (devscripts $(in_root "$build" dpkg-query -W -f '${Version}' devscripts)):" \
+echo "   hardening-check${checks[*]:+ ${checks[*]}} (devscripts $(in_root "$build" dpkg-query -W -f '${Version}' devscripts)):" \
   "/tmp/installed/zorbil is /usr/lib/games/zorbil/zorbil, /tmp/installed/launcher /usr/games/zorbil"
 in_root "$build" hardening-check "${checks[@]}" /tmp/installed/zorbil /tmp/installed/launcher >"$work/hardening" ||
   hardened=$?
