@@ -58,11 +58,13 @@ IniDocument IniDocument::Parse(std::string_view text)
         std::string_view raw = text.substr(start, end == npos ? npos : end - start);
         // A carriage return before the line feed, or ending the file, is part
         // of the line's ending, never of its text.
-        std::string eol = end != npos ? "\n" : "";
+        std::string eol;
         if (!raw.empty() && raw.back() == '\r') {
             raw.remove_suffix(1);
-            eol.insert(0, "\r");
+            eol = "\r";
         }
+        if (end != npos)
+            eol += '\n';
         Line line = Classify(std::string(raw));
         line.eol = std::move(eol);
         doc.lines_.push_back(std::move(line));
@@ -116,7 +118,9 @@ void IniDocument::Set(std::string_view section, std::string_view key, std::strin
     const size_t header = FindSection(section);
     if (header == npos) {
         TerminateLastLine();
-        lines_.push_back(NewLine("[" + std::string(section) + "]"));
+        // Appended rather than "[" + ...: GCC 12 takes a prepend to a string
+        // for an overlapping copy (-Wrestrict).
+        lines_.push_back(NewLine(std::string("[").append(section).append("]")));
         lines_.push_back(std::move(written));
         return;
     }

@@ -15,7 +15,10 @@ namespace {
 // file that later starts would take for the player's own.
 void CopyWhole(const fs::path& from, const fs::path& to)
 {
-    const fs::path temp = to.parent_path() / ("." + to.filename().string() + "." + std::to_string(::getpid()));
+    // Appended rather than "." + ...: GCC 12 takes a prepend to a string for
+    // an overlapping copy (-Wrestrict).
+    const fs::path temp =
+        to.parent_path() / std::string(".").append(to.filename().string()).append(".").append(std::to_string(::getpid()));
     try {
         fs::copy_file(from, temp, fs::copy_options::overwrite_existing);
         fs::rename(temp, to);

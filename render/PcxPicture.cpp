@@ -29,7 +29,9 @@ PcxRead Failed(std::string message)
 
 std::string SizeText(int32_t w, int32_t h)
 {
-    return "(" + std::to_string(w) + "," + std::to_string(h) + ") - ";
+    // Appended rather than "(" + ...: GCC 12 takes a prepend to a string for
+    // an overlapping copy (-Wrestrict).
+    return std::string("(").append(std::to_string(w)).append(",").append(std::to_string(h)).append(") - ");
 }
 
 }  // namespace

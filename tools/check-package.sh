@@ -1,97 +1,67 @@
 #!/bin/bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# check-package.sh: builds the Debian package and tries it the way a player
-# gets it. The package goes with apt into a brand-new minimal Debian 12 root
-# (debootstrap, nothing else installed); there a player who is not root
-# starts "zorbil" from the installed launcher under Xvfb, confirms the
+# check-package.sh [bookworm|trixie]: builds the Debian package in a
+# brand-new minimal Debian root of that release (bookworm by default) and
+# tries it the way a player gets it. That release's lintian checks the
+# package; it goes with apt into a second brand-new root of the same
+# release (debootstrap, nothing else installed); there a player who is not
+# root starts "zorbil" from the installed launcher under Xvfb, confirms the
 # dialog, plays a game to its end by keyboard and quits; the player's game
-# folder and texture log are checked; lintian and hardening-check check the
-# package and its installed programs, the licence files are checked;
-# removing the package must leave the player's folder.
-# Runs as root (debootstrap, chroot, mounts); takes several minutes.
-#   ZORBIL_BUILD_DIR           build folder (as for zorbil.sh)
-#   ZORBIL_DEBOOTSTRAP_CACHE   a folder that keeps the downloaded packages between runs
-#   ZORBIL_MIRROR              the Debian mirror (default http://deb.debian.org/debian)
+# folder and texture log are checked; the release's hardening-check checks
+# the installed programs, the licence files are checked; removing the
+# package must leave the player's folder.
+# Runs as root (debootstrap, chroot, mounts); takes 15 minutes or more.
+# Environment: as tools/debian-root.sh; SOURCE_DATE_EPOCH as for zorbil.sh
+# (the commit's time by default).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 [ "$(id -u)" -eq 0 ] || { echo "$0: needs root (debootstrap, chroot, mounts)" >&2; exit 1; }
-BUILD=${ZORBIL_BUILD_DIR:-$(pwd)/build}
-MIRROR=${ZORBIL_MIRROR:-http://deb.debian.org/debian}
+release=${1:-bookworm}
 # shellcheck source=tests/support/private-display.sh
 source tests/support/private-display.sh
+# shellcheck source=tools/debian-root.sh
+source tools/debian-root.sh
+debian_release_ok "$release" || { echo "usage: $0 [bookworm|trixie]" >&2; exit 2; }
 focus_timeout=60
+files() { (cd "$1" && find . -mindepth 1 ! -type d | sed 's|^\./||' | LC_ALL=C sort); }
 
-./zorbil.sh package
-deb=$(ls -t "$BUILD"/packages/zorbil_*.deb | head -n 1)
+new_root build "$release"
+source_tree "$build"
+echo "== ./zorbil.sh package on $(git rev-parse --short HEAD) in $build"
+epoch=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct)}
+in_root "$build" SOURCE_DATE_EPOCH="$epoch" /root/zorbil/zorbil.sh package >"$work/build.log" 2>&1 ||
+  { tail -n 30 "$work/build.log"; fail "the package build on $release"; }
+# The compiler's and the linker's, not those of the packages' scripts.
+warning=':[0-9]+:[0-9]+: warning:|^(/usr/bin/)?(ld(\.[a-z]+)?|cc1(plus)?|[gc]\+\+|gcc|clang(\+\+)?(-[0-9]+)?): warning:'
+echo "   compiler warnings: $(grep -cE "$warning" "$work/build.log" || true)"
+grep -E "$warning" "$work/build.log" | sed 's/^/   /' || true
+deb=$(ls -t "$build"/root/zorbil/build/packages/zorbil_*.deb | head -n 1)
+kept=${ZORBIL_BUILD_DIR:-$(pwd)/build}/packages/$release
+mkdir -p "$kept"
+cp "$deb" "$kept/"
+echo "   kept in $kept"
 
-echo "== lintian --pedantic $(basename "$deb")"
-lintian --pedantic --display-info --display-experimental --show-overrides "$deb" >"$work/lintian" 2>&1 || true
+echo "== lintian --pedantic $(basename "$deb") ($(in_root "$build" dpkg-query -W -f '${Version}' lintian))"
+in_root "$build" lintian --pedantic --display-info --display-experimental --show-overrides \
+  "/root/zorbil/build/packages/$(basename "$deb")" >"$work/lintian" 2>&1 || true
 sed 's/^/   /' "$work/lintian"
 # Only the placeholder maintainer address may remain, until the project has a real one.
 grep -E '^[EW]: ' "$work/lintian" | grep -Ev '^E: zorbil: bogus-mail-host(-in-debian-changelog)? .*zorbil@localhost' &&
   fail "lintian reports errors or warnings above"
 grep -q '^E: zorbil: bogus-mail-host Maintainer zorbil@localhost' "$work/lintian" || fail "lintian did not run: $(cat "$work/lintian")"
 
-root=$(mktemp -d /var/tmp/zorbil-debian.XXXXXX)
-chmod 755 "$root"
-mounts=()
-remove_root() {
-  for ((i = ${#mounts[@]} - 1; i >= 0; i--)); do
-    umount "${mounts[i]}" 2>/dev/null || umount -l "${mounts[i]}" || true
-  done
-  # Never delete through a mount that is still there: it would reach the host.
-  if grep -q " $root/" /proc/mounts; then
-    echo "left $root in place: something is still mounted in it" >&2
-  else
-    rm -rf "$root"
-  fi
-}
-at_exit remove_root
-bind() {
-  mkdir -p "$root$2"
-  mount "${@:3}" "$1" "$root$2"
-  mounts+=("$root$2")
-}
-files() { (cd "$1" && find . -mindepth 1 ! -type d | sed 's|^\./||' | LC_ALL=C sort); }
-in_root() { chroot "$root" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin DEBIAN_FRONTEND=noninteractive "$@"; }
-
-echo "== debootstrap bookworm (minbase) into $root"
-cache=()
-if [ -n "${ZORBIL_DEBOOTSTRAP_CACHE:-}" ]; then
-  mkdir -p "$ZORBIL_DEBOOTSTRAP_CACHE"
-  cache=(--cache-dir="$(realpath "$ZORBIL_DEBOOTSTRAP_CACHE")")
-fi
-debootstrap --variant=minbase "${cache[@]}" bookworm "$root" "$MIRROR" >"$root.log" 2>&1 ||
-  { tail -n 20 "$root.log"; fail "debootstrap"; }
-rm -f "$root.log"
-
-bind proc /proc -t proc
-bind sysfs /sys -t sysfs
-bind /dev /dev --bind
-bind devpts /dev/pts -t devpts
-bind /tmp/.X11-unix /tmp/.X11-unix --bind
-cp /etc/resolv.conf "$root/etc/resolv.conf"
-cat >"$root/etc/apt/sources.list" <<EOF
-deb $MIRROR bookworm main
-deb $MIRROR bookworm-updates main
-deb http://deb.debian.org/debian-security bookworm-security main
-EOF
-# Nothing the package pulls in may start a service inside this root.
-printf '#!/bin/sh\nexit 101\n' >"$root/usr/sbin/policy-rc.d"
-chmod +x "$root/usr/sbin/policy-rc.d"
-
+new_root root "$release"
 echo "== apt install $(basename "$deb") ($(stat -c %s "$deb") bytes)"
 cp "$deb" "$root/tmp/zorbil.deb"
-in_root apt-get update -q >/dev/null
-before=$(in_root dpkg-query -W -f '.\n' | wc -l)
-in_root apt-get install -y -q --no-install-recommends /tmp/zorbil.deb >"$root/tmp/apt.log" 2>&1 ||
+before=$(in_root "$root" dpkg-query -W -f '.\n' | wc -l)
+in_root "$root" apt-get install -y -q --no-install-recommends /tmp/zorbil.deb >"$root/tmp/apt.log" 2>&1 ||
   { tail -n 30 "$root/tmp/apt.log"; fail "apt could not install the package"; }
-after=$(in_root dpkg-query -W -f '.\n' | wc -l)
-echo "   $((after - before)) packages installed with it; Installed-Size $(in_root dpkg-query -W -f '${Installed-Size}' zorbil) KiB"
+after=$(in_root "$root" dpkg-query -W -f '.\n' | wc -l)
+echo "   $((after - before)) packages installed with it; Installed-Size $(in_root "$root" dpkg-query -W -f '${Installed-Size}' zorbil) KiB"
 
-in_root useradd --create-home --shell /bin/bash player
-uid=$(in_root id -u player)
-gid=$(in_root id -g player)
+in_root "$root" useradd --create-home --shell /bin/bash player
+uid=$(in_root "$root" id -u player)
+gid=$(in_root "$root" id -g player)
 home=$root/home/player
 folder=$home/.local/share/zorbil
 
@@ -137,16 +107,28 @@ config=$(tr -d '\r' <"$folder/Data/Config.dat")
 
 echo "== the installed package: hardening and licence"
 hardened=0
-hardening-check "$root/usr/lib/games/zorbil/zorbil" "$root/usr/games/zorbil" >"$work/hardening" || hardened=$?
-sed "s|$root||; s/^/   /" "$work/hardening"
+mkdir -p "$build/tmp/installed"
+cp "$root/usr/lib/games/zorbil/zorbil" "$build/tmp/installed/zorbil"
+cp "$root/usr/games/zorbil" "$build/tmp/installed/launcher"
+checks=()
+# Branch protection is arm64's: on amd64, -fcf-protection is its counterpart, checked as control flow.
+if [ "$(in_root "$build" dpkg --print-architecture)" = amd64 ] &&
+  [[ "$(in_root "$build" hardening-check --help 2>&1)" == *--nobranchprotection* ]]; then
+  checks+=(--nobranchprotection)
+fi
+echo "   hardening-check${checks[*]:+ ${checks[*]}} (devscripts $(in_root "$build" dpkg-query -W -f '${Version}' devscripts)):" \
+  "/tmp/installed/zorbil is /usr/lib/games/zorbil/zorbil, /tmp/installed/launcher /usr/games/zorbil"
+in_root "$build" hardening-check "${checks[@]}" /tmp/installed/zorbil /tmp/installed/launcher >"$work/hardening" ||
+  hardened=$?
+sed "s/^/   /" "$work/hardening"
 [ "$hardened" -eq 0 ] || fail "hardening-check finds a protection missing above"
 cmp -s COPYING "$root/usr/share/common-licenses/GPL-3" || fail "COPYING is not Debian's GPL-3 text"
 grep -qx "License: GPL-3+" "$root/usr/share/doc/zorbil/copyright" || fail "no GPL-3+ licence in the copyright file"
 [ -s "$root/usr/share/doc/zorbil/changelog.gz" ] || fail "no changelog in the package"
 
 echo "== apt purge zorbil"
-in_root apt-get purge -y -q zorbil >/dev/null
+in_root "$root" apt-get purge -y -q zorbil >/dev/null
 [ -e "$root/usr/games/zorbil" ] && fail "the launcher is still installed"
 [ -s "$folder/Data/Config.dat" ] && [ -s "$folder/Textures/Bois.pcx" ] || fail "removing the package touched the player's folder"
-echo "PASS: installed into a fresh Debian 12, played a game as a player, removed; the player's folder stays"
+echo "PASS: built in a fresh $release, installed into another, played a game as a player, removed; the player's folder stays"
 echo "package $(basename "$deb"): $(stat -c %s "$deb") bytes"

@@ -1,7 +1,7 @@
 #!/bin/bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Installs the Debian 12 packages of the named groups (all groups when none
-# is named):
+# Installs the Debian 12 or Debian 13 packages of the named groups (all
+# groups when none is named):
 #   play     build and run the game
 #   test     tests, benchmarks and fuzzers, on top of "play"
 #   package  build the Debian package, check it (lintian, hardening-check)
@@ -10,16 +10,28 @@
 # through sudo.
 set -euo pipefail
 
+# The one name the two releases do not share: Liberation Sans 2 is
+# fonts-liberation2 on Debian 12 and fonts-liberation on Debian 13, where
+# fonts-liberation2 is only a transitional package (Debian 12's
+# fonts-liberation is the older version 1).
+# shellcheck source=/dev/null
+. /etc/os-release
+case "${VERSION_CODENAME:-}" in
+  bookworm) LIBERATION_FONTS=fonts-liberation2 ;;
+  *) LIBERATION_FONTS=fonts-liberation ;;
+esac
+
 PLAY_PACKAGES=(
-  g++ make cmake pkg-config
-  qt6-base-dev qt6-base-private-dev qt6-tools-dev qt6-l10n-tools libgl-dev libglu1-mesa-dev freeglut3-dev
+  g++ make cmake pkgconf
+  qt6-base-dev qt6-base-private-dev qt6-tools-dev qt6-l10n-tools
+  libgl-dev libglu1-mesa-dev libglut-dev
   libwayland-dev libsdl2-mixer-dev libfluidsynth-dev libvorbis-dev
   qt6-qpa-plugins qt6-wayland libgl1-mesa-dri libglx-mesa0 timgm6mb-soundfont
-  fonts-liberation2 fonts-dejavu-core
+  "$LIBERATION_FONTS" fonts-dejavu-core
 )
 
 TEST_PACKAGES=(
-  clang libclang-rt-14-dev llvm
+  clang libclang-rt-dev llvm
   libsdl2-image-dev libgtest-dev libgmock-dev libbenchmark-dev
   libxcb1-dev libxtst-dev
   xvfb xauth x11-utils xdotool openbox weston xwayland imagemagick
