@@ -28,7 +28,7 @@ void ProbedSounds::Foresee(const std::vector<std::string>& paths)
 {
     {
         const std::lock_guard lock(mutex_);
-        waiting_.insert(waiting_.end(), paths.begin(), paths.end());
+        waiting_.insert(waiting_.begin(), paths.begin(), paths.end());
     }
     changed_.notify_all();
 }

@@ -31,8 +31,9 @@ public:
     ProbedSounds(const ProbedSounds&) = delete;
     ProbedSounds& operator=(const ProbedSounds&) = delete;
 
-    // Probes these files in the background, in this order.
-    void Foresee(const std::vector<std::string>& paths);
+    // Probes these files in the background, in this order, before those
+    // already waiting: the latest need comes first.
+    void Foresee(const std::vector<std::string>& paths) override;
     // Waits for the file's probe. A missing file needs none: it fails to open.
     SoundVerdict Judge(const std::string& path) override;
     // How the file's latest probe ended, if it has been probed.

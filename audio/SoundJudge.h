@@ -5,6 +5,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace zorbil {
 
@@ -20,6 +21,9 @@ class SoundJudge {
 public:
     virtual ~SoundJudge() = default;
     virtual SoundVerdict Judge(const std::string& path) = 0;
+    // Asks for the files' verdicts ahead of need, without waiting for them;
+    // a judge that decides on the spot has nothing to prepare.
+    virtual void Foresee(const std::vector<std::string>&) {}
 };
 
 }  // namespace zorbil
