@@ -43,7 +43,7 @@ int main(int argc, char** argv)
         return 2;
     }
     if (!zorbil::art::LoadLetteringFont()) {
-        std::fprintf(stderr, "no lettering font: install fonts-liberation2 or fonts-dejavu-core\n");
+        std::fprintf(stderr, "no lettering font: install the Liberation fonts (fonts-liberation2 on Debian 12, fonts-liberation on Debian 13) or fonts-dejavu-core\n");
         return 1;
     }
     using namespace zorbil::art;
