@@ -3,12 +3,16 @@
 
 #include <SDL_log.h>
 #include <SDL_mixer.h>
+#include <fcntl.h>
+#include <poll.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 #include <thread>
 
 #include "audio/ProbeProcess.h"
@@ -99,16 +103,61 @@ private:
     SoundVerdict verdict_;
 };
 
+// SDL 2.30 and later write the disk driver's mix only into a regular file or
+// a pipe, no longer into /dev/null: it goes into a pipe that a thread
+// empties. The thread stops on its own flag, not on the end of the pipe, so
+// an audio device left open cannot keep it waiting.
+class DrainedPipe {
+public:
+    DrainedPipe()
+    {
+        if (pipe2(fds_, O_CLOEXEC) != 0) {
+            fds_[0] = fds_[1] = -1;
+            return;
+        }
+        drain_ = std::thread([this] {
+            char buffer[65536];
+            pollfd reader{fds_[0], POLLIN, 0};
+            while (!stop_) {
+                if (poll(&reader, 1, 10) > 0 && read(fds_[0], buffer, sizeof buffer) <= 0)
+                    break;
+            }
+        });
+    }
+    ~DrainedPipe()
+    {
+        stop_ = true;
+        if (drain_.joinable())
+            drain_.join();
+        for (const int fd : fds_)
+            if (fd >= 0)
+                close(fd);
+    }
+    DrainedPipe(const DrainedPipe&) = delete;
+    DrainedPipe& operator=(const DrainedPipe&) = delete;
+
+    std::string Path() const
+    {
+        return fds_[1] >= 0 ? "/proc/self/fd/" + std::to_string(fds_[1]) : "/dev/null";
+    }
+
+private:
+    int fds_[2];
+    std::atomic<bool> stop_{false};
+    std::thread drain_;
+};
+
 }  // namespace
 
 int PlayThrough(const std::string& path, double maxSeconds)
 {
+    const DrainedPipe output;
     setenv("SDL_AUDIODRIVER", "disk", 1);
-    setenv("SDL_DISKAUDIOFILE", "/dev/null", 1);
+    setenv("SDL_DISKAUDIOFILE", output.Path().c_str(), 1);
     setenv("SDL_DISKAUDIODELAY", "0", 1);
-    // The same for SDL 3 under sdl2-compat (Debian 13): never a raw file in
-    // the game folder, never a pause.
-    setenv("SDL_AUDIO_DISK_OUTPUT_FILE", "/dev/null", 1);
+    // The same for SDL 3 under sdl2-compat: never a raw file in the game
+    // folder, never a pause.
+    setenv("SDL_AUDIO_DISK_OUTPUT_FILE", output.Path().c_str(), 1);
     setenv("SDL_AUDIO_DISK_TIMESCALE", "0", 1);
     // The disk driver warns on every start that it is no sound card.
     SDL_LogSetOutputFunction([](void*, int, SDL_LogPriority, const char*) {}, nullptr);
