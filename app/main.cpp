@@ -9,25 +9,19 @@
 #include "app/Language.h"
 #include "app/PlatformChoice.h"
 #include "app/ZorbilApplication.h"
-#include "audio/ProbedSounds.h"
 #include "audio/SdlSoundLibrary.h"
-#include "audio/SoundProbe.h"
 #include "config/ZorbilConfig.h"
 #include "game/ZorbilMain.h"
 #include "render/mwGL.h"
 
 int main(int argc, char** argv)
 {
-    // A sound probe is this program started again on one file: no window.
-    if (const auto probed = zorbil::RunSoundProbeIfAsked(argc, argv))
-        return *probed;
-    zorbil::EnableSoundProbes();
     zorbil::ChooseWindowPlatform();
     zorbil::ZorbilApplication app(argc, argv);
     zorbil::InstallPlayerLanguage(app);
     zorbil::CreateLog();
     // One sound library for the whole run, shared by the device set-up and
-    // the game window.
+    // the game window; its decoders are the program installed beside this one.
     zorbil::SdlSoundLibrary sound;
     try {
         zorbil::TConfigForm config(sound);

@@ -19,9 +19,13 @@ void GameSound::StopMusicBeforeStart()
     library_.StreamStop(MenuStream);
 }
 
+// The effects are made ready here, long before the first donut: whatever the
+// switches say now, the player may turn the sounds on in the options.
 void GameSound::PlayMenuMusic()
 {
     try {
+        library_.Preload(GamePath(DonutSoundTail));
+        library_.Preload(GamePath(OverSoundTail));
         StopMusicBeforeStart();
         if (switches_.MusicOn()) {
             MenuStream = library_.StreamOpenFile(GamePath(MenuMusicTail), SoundLibrary::ModeLoopNormal, 512);

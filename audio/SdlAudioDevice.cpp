@@ -5,7 +5,6 @@
 #include <SDL_mixer.h>
 
 #include <cstdlib>
-#include <filesystem>
 
 namespace zorbil {
 
@@ -14,25 +13,6 @@ namespace {
 // Frames per mixing buffer: about 46 ms at the default 22050 Hz, short
 // enough for effects to follow the game, long enough not to underrun.
 constexpr int BufferFrames = 1024;
-
-// Without a General MIDI soundfont MIDI files play silently; Debian installs
-// its soundfonts here.
-constexpr const char* SoundFonts[] = {
-    "/usr/share/sounds/sf2/default-GM.sf2",
-    "/usr/share/sounds/sf2/TimGM6mb.sf2",
-    "/usr/share/sounds/sf3/default-GM.sf3",
-};
-
-void PointAtSoundFont()
-{
-    for (const char* font : SoundFonts) {
-        std::error_code ec;
-        if (std::filesystem::exists(font, ec)) {
-            Mix_SetSoundFonts(font);
-            return;
-        }
-    }
-}
 
 }  // namespace
 
@@ -63,18 +43,14 @@ bool SdlAudioDevice::Open(int outputType, int device, int mixRate, int channels)
         return false;
     if (std::getenv("SDL_AUDIODRIVER"))
         drivers = {""};  // SDL reads the variable itself
-    Mix_Init(MIX_INIT_MOD | MIX_INIT_MID | MIX_INIT_OGG | MIX_INIT_MP3 | MIX_INIT_FLAC | MIX_INIT_OPUS);
     for (const std::string& driver : drivers) {
         if (OpenWith(driver, device, mixRate)) {
             open_ = true;
             break;
         }
     }
-    if (!open_) {
-        Mix_Quit();
+    if (!open_)
         return false;
-    }
-    PointAtSoundFont();
     Mix_AllocateChannels(channels > 0 ? channels : 1);
     return true;
 }
@@ -104,7 +80,6 @@ void SdlAudioDevice::Close()
     if (!open_)
         return;
     Mix_CloseAudio();
-    Mix_Quit();
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
     open_ = false;
 }

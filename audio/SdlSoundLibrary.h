@@ -1,18 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The sound layer on SDL2_mixer.
+// The sound layer on SDL2_mixer, which only ever mixes samples: every sound
+// file is opened and decoded by a decoder process (audio/DecoderProtocol.h).
 //
 // How the library's kinds map onto SDL2_mixer: SDL2_mixer mixes any number of
-// fully decoded chunks on channels but streams only one music at a time.
-// So a stream that lasts at most ShortSoundSeconds (an effect, a short loop)
-// is decoded into a chunk and plays on a free channel, overlapping
-// everything else; a longer stream, or one whose length is unknown, plays in
-// the music slot straight from the file and starts at once however long it
-// is. Modules (tracker and MIDI files) always play in the music slot.
+// chunks on channels but one music at a time. A stream that really ends
+// within ShortSoundSeconds (an effect, a short loop) comes back whole and
+// plays from memory on a free channel, overlapping everything else; it is
+// kept, so that the next effect from the same file starts at once. A longer
+// stream, or a module (tracker and MIDI files), plays in the music slot:
+// the music hook feeds the decoder's samples to the mixer as they come.
 //
-// No file is opened before the judge has let it through (see ProbedSounds):
-// a file it refuses is one the layer cannot open. A stream is decoded into
-// memory only when the judge has seen it end within the short length, since
-// headers lie about it; with no measure the header is trusted.
+// Opening never waits for a decoder: a handle is given at once and the
+// sound starts when its decoder has said what the file is. A file its
+// decoder refuses, crashes on or is killed over stays silent for the rest
+// of the run, as a file that cannot be opened: the next opening of it gives
+// a null handle at once.
 //
 // A sound is released as soon as it has finished or been stopped; its handle
 // then stays dead, so a late stop on a replaced handle does nothing. Only
@@ -21,21 +23,32 @@
 
 #include <SDL_mixer.h>
 
+#include <atomic>
 #include <cstddef>
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <string>
 #include <unordered_map>
+#include <utility>
+#include <vector>
 
+#include "audio/DecoderProcess.h"
 #include "audio/SdlAudioDevice.h"
-#include "audio/SoundJudge.h"
+#include "audio/SoundDecoders.h"
 #include "audio/SoundLibrary.h"
 
 namespace zorbil {
 
 class SdlSoundLibrary : public SoundLibrary {
 public:
-    static constexpr double ShortSoundSeconds = 10.0;
+    static constexpr double ShortSoundSeconds = zorbil::ShortSoundSeconds;
 
-    // Takes the judge enabled for the program, if any.
-    SdlSoundLibrary();
+    // `decoder` is the decoder program; by default the one installed beside
+    // the running program.
+    explicit SdlSoundLibrary(std::string decoder = DecoderBesideProgram(), DecoderLimits limits = {});
     ~SdlSoundLibrary() override;
     SdlSoundLibrary(const SdlSoundLibrary&) = delete;
     SdlSoundLibrary& operator=(const SdlSoundLibrary&) = delete;
@@ -54,40 +67,69 @@ public:
     void PlaySong(Handle module) override;
     void StopSong(Handle module) override;
 
-    // nullptr opens every file unjudged.
-    void SetJudge(SoundJudge* judge) { judge_ = judge; }
+    void Preload(const std::string& path) override;
 
-    // Sounds opened and not yet released.
-    std::size_t HeldSounds() const { return sounds_.size(); }
+    // Sounds opened and not yet over (those over are released first).
+    std::size_t HeldSounds();
 
 private:
+    class Chunk;
+    struct FileKey {
+        std::uintmax_t size = 0;
+        std::filesystem::file_time_type modified;
+        bool operator==(const FileKey&) const = default;
+    };
     struct Sound {
-        Mix_Chunk* chunk = nullptr;
-        Mix_Music* music = nullptr;
+        std::shared_ptr<Decoding> decoding;  // until it is known to be short
+        std::shared_ptr<Chunk> chunk;        // once it is
         bool module = false;
         bool loop = false;
         bool started = false;
         int channel = -1;
     };
+    struct Kept {
+        FileKey key;
+        std::shared_ptr<Chunk> chunk;
+    };
 
-    SoundVerdict Verdict(const std::string& path) const;
-    Mix_Music* OpenMusic(const std::string& path, bool module) const;
+    static std::optional<FileKey> KeyOf(const std::string& path);
+    bool Refused(const std::string& path, bool song, const FileKey& key) const;
+    std::shared_ptr<Decoding> StreamDecoding(const std::string& path, DecodeMode mode);
     Handle Keep(Sound sound);
-    void Start(Handle handle, int channel);
+    void Start(Handle handle, Sound& sound);
+    void PlayChunk(Sound& sound);
+    void TakeMusicSlot(Handle handle, const Sound& sound);
+    void ClearMusicSlot();
+    void Feed(std::shared_ptr<Decoding> decoding);
     void Stop(Handle handle);
+    void Release(Sound& sound);
+    bool InUse(const std::shared_ptr<Decoding>& decoding) const;
     bool Sounding(Handle handle, const Sound& sound) const;
     void ReleaseFinished();
-    void Release(Sound& sound);
     void ReleaseAll();
+    void Heard(const std::shared_ptr<Decoding>& decoding);
+    static void MixMusic(void* self, Uint8* stream, int length);
 
+    mutable std::mutex mutex_;  // the decoders' thread reports here too
     SdlAudioDevice device_;
-    SoundJudge* judge_;
     int outputType_ = -1;  // not chosen: SDL decides
     int driver_ = 0;
-    int sfxVolume_ = 128;  // SDL2_mixer's full volume
+    int rate_ = 0;
+    int sfxVolume_ = MIX_MAX_VOLUME;
     std::unordered_map<Handle, Sound> sounds_;
     Handle lastHandle_ = 0;
     Handle musicOwner_ = 0;  // the sound now in the music slot
+    std::shared_ptr<Decoding> musicFeed_;
+    std::map<std::string, Kept> chunks_;            // short sounds, by path
+    std::vector<std::string> chunkOrder_;           // oldest first
+    std::map<std::pair<std::string, bool>, FileKey> refused_;  // by path and song-or-stream
+    std::vector<std::shared_ptr<Decoding>> preloads_;
+
+    // Read by the audio thread.
+    std::atomic<Decoding*> feed_{nullptr};
+    std::atomic<int> musicVolume_{MIX_MAX_VOLUME};
+
+    std::unique_ptr<SoundDecoders> decoders_;
 };
 
 }  // namespace zorbil

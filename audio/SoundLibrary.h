@@ -34,6 +34,10 @@ public:
     virtual Handle LoadSong(const std::string& path) = 0;
     virtual void PlaySong(Handle module) = 0;
     virtual void StopSong(Handle module) = 0;
+
+    // A stream the game will soon open: a library that must prepare a file
+    // before it can play it does so now, so that the stream starts at once.
+    virtual void Preload(const std::string&) {}
 };
 
 }  // namespace zorbil

@@ -8,7 +8,6 @@
 #include <QScreen>
 #include <QWindow>
 
-#include "audio/ProbedSounds.h"
 #include "config/GameFolder.h"
 #include "config/Settings.h"
 #include "controls/InstantAccelerators.h"
@@ -62,12 +61,6 @@ void TZorbilForm::ConnectHandlers()
     connect(tmrAnimate, &QTimer::timeout, this, &TZorbilForm::tmrAnimateTimer);
     connect(tmrPad, &QTimer::timeout, this, &TZorbilForm::tmrPadTimer);
     connect(MenuOptions->Speed, &QSlider::valueChanged, this, &TZorbilForm::SpeedChange);
-    // A music chosen in the options (perhaps dropped into Musiques/ since the
-    // start) is probed at once, so that the game's start need not wait for it.
-    connect(MenuOptions->ModList, &QListWidget::itemSelectionChanged, this, [this] {
-        if (SoundJudge* judge = EnabledSoundJudge(); judge && !SelectedMusic().empty())
-            judge->Foresee({SelectedMusic()});
-    });
     connect(MenuPrincipal->BtnJouer, &QAbstractButton::clicked, this, &TZorbilForm::BtnJouerClick);
     connect(MenuPrincipal->BtnScores, &QAbstractButton::clicked, this, &TZorbilForm::BtnScoresClick);
     connect(MenuPrincipal->BtnAide, &QAbstractButton::clicked, this, &TZorbilForm::BtnAideClick);

@@ -25,7 +25,7 @@ PLAY_PACKAGES=(
   g++ make cmake pkgconf
   qt6-base-dev qt6-base-private-dev qt6-tools-dev qt6-l10n-tools
   libgl-dev libglu1-mesa-dev libglut-dev
-  libwayland-dev libsdl2-mixer-dev libfluidsynth-dev libvorbis-dev
+  libwayland-dev libsdl2-mixer-dev libfluidsynth-dev libvorbis-dev libseccomp-dev
   qt6-qpa-plugins qt6-wayland libgl1-mesa-dri libglx-mesa0 timgm6mb-soundfont
   "$LIBERATION_FONTS" fonts-dejavu-core
 )

@@ -22,6 +22,7 @@
 #include "audio/SdlSoundLibrary.h"
 #include "config/GameFolder.h"
 #include "support/TempGameFolder.h"
+#include "support/GameDecoder.h"
 
 namespace {
 
@@ -92,7 +93,7 @@ int main(int argc, char** argv)
     const double written = Milliseconds([&] { WriteLongOgg(longOgg, streamSeconds); });
     std::printf("%.0f ms, %.1f MB\n", written, fs::file_size(longOgg) / 1e6);
 
-    zorbil::SdlSoundLibrary library;
+    zorbil::SdlSoundLibrary library(zorbil::test::GameDecoder);
     Switches switches;
     zorbil::GameSound sound(library, switches, [](const std::string& m) { std::printf("error: %s\n", m.c_str()); });
     const double setup = Milliseconds(

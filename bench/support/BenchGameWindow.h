@@ -10,6 +10,7 @@
 #include "audio/GameSound.h"
 #include "audio/SdlSoundLibrary.h"
 #include "game/ZorbilMain.h"
+#include "support/GameDecoder.h"
 
 namespace zorbil::bench {
 
@@ -25,7 +26,7 @@ struct BenchGameWindow {
     }
     bool Exposed() { return QTest::qWaitForWindowExposed(&form); }
 
-    SdlSoundLibrary sound;
+    SdlSoundLibrary sound{test::GameDecoder};
     QWidget dialog;
     TZorbilForm form{sound, &dialog};
 };

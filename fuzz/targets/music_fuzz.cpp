@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Fuzzes the music path as a sound probe plays a file: opened as a song and
-// as a stream, played, looped and switched through the sound layer on SDL's
-// disk driver. The decoders are Debian's: a crash or a hang found in them is
-// what the probe process takes in the game's place; one found in our own
-// code is a fault to mend.
+// Fuzzes the decoder process's work on a sound file: decoded as a song, as a
+// stream and as a looping stream, exactly as zorbil-decoder does for the
+// game, mixed through SDL's disk driver. The decoders are Debian's: a crash
+// or a hang found in them is what the decoder process takes in the game's
+// place; one found in our own code is a fault to mend.
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <cstdint>
@@ -16,13 +17,25 @@
 #include <string_view>
 
 #include "SoundFiles.h"
-#include "audio/SoundProbe.h"
+#include "audio/decoder/MixerOutput.h"
+#include "audio/decoder/MusicDecoder.h"
 
 namespace {
 
 // Enough to pass the start and the loop of anything short; a fuzzed
 // length must not make one input last minutes.
-constexpr double FuzzAudioSeconds = 1.0;
+constexpr int FuzzRate = 22050;
+constexpr long FuzzFrames = FuzzRate;
+
+// One mixer for the whole run, as in a decoder process; the samples go
+// nowhere.
+zorbil::MixerOutput& Output()
+{
+    static zorbil::MixerOutput output(open("/dev/null", O_WRONLY | O_CLOEXEC));
+    static const bool opened = output.Open(FuzzRate);
+    (void)opened;
+    return output;
+}
 
 const std::string& MusicFile()
 {
@@ -103,6 +116,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     std::ofstream(MusicFile(), std::ios::binary | std::ios::trunc)
         .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
     ++Tally()[FormatOf({reinterpret_cast<const char*>(data), size})];
-    zorbil::PlayThrough(MusicFile(), FuzzAudioSeconds);
+    for (const auto mode : {zorbil::DecodeMode::Song, zorbil::DecodeMode::Stream, zorbil::DecodeMode::LoopingStream})
+        zorbil::DecodeSound(mode, MusicFile(), Output(), FuzzFrames);
     return 0;
 }

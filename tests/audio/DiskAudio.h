@@ -20,9 +20,9 @@ inline constexpr int TestRate = 22050;
 class DiskAudio {
 public:
     // Sets the environment before the device opens. The driver sleeps
-    // `delayMs` per 1024-frame buffer of 46 ms: 2 ms mixes about ten times
-    // faster than real time.
-    explicit DiskAudio(std::string file, int delayMs = 2) : file_(std::move(file))
+    // `delayMs` per 1024-frame buffer of 46 ms: 5 ms mixes about eight times
+    // faster than real time, which decoders keep up with on a busy machine.
+    explicit DiskAudio(std::string file, int delayMs = 5) : file_(std::move(file))
     {
         setenv("SDL_AUDIODRIVER", "disk", 1);
         setenv("SDL_DISKAUDIOFILE", file_.c_str(), 1);
@@ -48,10 +48,12 @@ public:
             std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
 
-    // The left channel of everything written (read once the device is closed).
-    std::vector<int16_t> Left() const
+    // The left channel of everything written from frame `from` on (all of
+    // it once the device is closed).
+    std::vector<int16_t> Left(long from = 0) const
     {
         std::ifstream in(file_, std::ios::binary);
+        in.seekg(from * 4);
         std::vector<int16_t> left;
         int16_t frame[2];
         while (in.read(reinterpret_cast<char*>(frame), sizeof frame))
@@ -87,6 +89,26 @@ inline Level LevelOf(const std::vector<int16_t>& samples, long from, long count)
 inline long SecondsToFrames(double seconds)
 {
     return static_cast<long>(seconds * TestRate);
+}
+
+// A sound starts once its decoder has answered, a moment after the call:
+// mixes until a block of `block` frames from `from` on passes `check`, and
+// returns the frame that block starts at, or -1 after 20 s of waiting.
+template <typename Check>
+long WaitUntilHeard(const DiskAudio& disk, long from, Check check, long block = TestRate / 10)
+{
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    long at = from;
+    while (std::chrono::steady_clock::now() < deadline) {
+        const std::vector<int16_t> left = disk.Left(at);
+        long b = 0;
+        for (; b + block <= static_cast<long>(left.size()); b += block)
+            if (check(LevelOf(left, b, block)))
+                return at + b;
+        at += b;
+        disk.Advance(0.1);
+    }
+    return -1;
 }
 
 }  // namespace zorbil::test

@@ -14,6 +14,7 @@
 #include "Writers.h"
 #include "audio/SdlSoundLibrary.h"
 #include "support/TempGameFolder.h"
+#include "support/GameDecoder.h"
 
 using namespace zorbil;
 using namespace zorbil::test;
@@ -82,13 +83,14 @@ TEST(Soundgen, EveryRenderingPlaysInTune)
         std::vector<int16_t> left;
         long start = 0;
         {
-            SdlSoundLibrary library;
+            SdlSoundLibrary library(GameDecoder);
             ASSERT_TRUE(library.Init(TestRate, 16, 1));
             const auto song = library.LoadSong(file);
             const auto stream = library.StreamOpenFile(file, SoundLibrary::Mode2D, 512);
             library.PlaySong(song);
             library.StreamPlay(-1, stream);
-            start = disk.Frames();  // the note sounds by now
+            start = WaitUntilHeard(disk, disk.Frames(), [](Level l) { return l.rms > 500; });
+            ASSERT_GE(start, 0) << file;
             disk.Advance(1.5);
         }
         left = disk.Left();

@@ -27,6 +27,7 @@
 #include "screens/PausePanel.h"
 #include "screens/ScoresPanel.h"
 #include "support/TempGameFolder.h"
+#include "support/GameDecoder.h"
 
 namespace zorbil::test {
 
@@ -139,7 +140,7 @@ public:
 
     TempGameFolder game;
     MessageBoxWatcher boxes;
-    SdlSoundLibrary sdl;
+    SdlSoundLibrary sdl{test::GameDecoder};
     RecordingSoundLibrary recording;
     SoundLibrary& sound;
     DialogStandIn dialog;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "audio/MidiCheck.h"
+#include "audio/decoder/MidiCheck.h"
 
 #include <fluidsynth.h>
 
