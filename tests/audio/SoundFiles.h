@@ -61,9 +61,8 @@ inline std::string SamplerChunk(uint32_t declared, uint32_t present)
     return Bytes().Text("smpl").Le(static_cast<uint32_t>(chunk.size()), 4).Text(chunk.str()).str();
 }
 
-inline std::string Wav(uint16_t channels, uint32_t frames, const std::string& extraChunks = "")
+inline std::string Wav(uint16_t channels, uint32_t frames, const std::string& extraChunks = "", uint32_t rate = 22050)
 {
-    const uint32_t rate = 22050;
     const uint16_t align = channels * 2;
     const std::string data = Tone16(frames * (channels ? channels : 1), false);
     Bytes body;
