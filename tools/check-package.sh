@@ -109,6 +109,7 @@ echo "== the installed package: hardening and licence"
 hardened=0
 mkdir -p "$build/tmp/installed"
 cp "$root/usr/lib/games/zorbil/zorbil" "$build/tmp/installed/zorbil"
+cp "$root/usr/lib/games/zorbil/zorbil-decoder" "$build/tmp/installed/decoder"
 cp "$root/usr/games/zorbil" "$build/tmp/installed/launcher"
 checks=()
 # Branch protection is arm64's: on amd64, -fcf-protection is its counterpart, checked as control flow.
@@ -117,8 +118,10 @@ if [ "$(in_root "$build" dpkg --print-architecture)" = amd64 ] &&
   checks+=(--nobranchprotection)
 fi
 echo "   hardening-check${checks[*]:+ ${checks[*]}} (devscripts $(in_root "$build" dpkg-query -W -f '${Version}' devscripts)):" \
-  "/tmp/installed/zorbil is /usr/lib/games/zorbil/zorbil, /tmp/installed/launcher /usr/games/zorbil"
-in_root "$build" hardening-check "${checks[@]}" /tmp/installed/zorbil /tmp/installed/launcher >"$work/hardening" ||
+  "/tmp/installed/zorbil is /usr/lib/games/zorbil/zorbil, /tmp/installed/decoder" \
+  "/usr/lib/games/zorbil/zorbil-decoder, /tmp/installed/launcher /usr/games/zorbil"
+in_root "$build" hardening-check "${checks[@]}" /tmp/installed/zorbil /tmp/installed/decoder /tmp/installed/launcher \
+  >"$work/hardening" ||
   hardened=$?
 sed "s/^/   /" "$work/hardening"
 [ "$hardened" -eq 0 ] || fail "hardening-check finds a protection missing above"

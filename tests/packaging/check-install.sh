@@ -60,8 +60,19 @@ diff -u <(files "$stage/usr/share/games/zorbil") <(files "$work/data/zorbil" | g
   fail "the player's folder does not hold the shipped files"
 [ -s "$work/data/zorbil/log.txt" ] || fail "no texture log in the player's folder"
 [ -e "$stage/usr/lib/games/zorbil/log.txt" ] && fail "a texture log beside the installed program"
+# In the menu, its music is decoded by the decoder installed beside the
+# program, and by no other.
+keys alt+o
+focus "Zorbil"
+decoder=
+for _ in $(seq 100); do
+  decoder=$(pgrep -P $game -x zorbil-decoder | head -n 1) && break
+  sleep 0.1
+done
+[ -n "$decoder" ] && [ "$(readlink "/proc/$decoder/exe")" = "$stage/usr/lib/games/zorbil/zorbil-decoder" ] ||
+  fail "the installed game does not decode its menu music with the installed decoder"
 keys alt+q
-ends $game "the game is still running after \"&Quitter\""
+ends $game "the game is still running after \"&Quitter Zorbil\""
 [ "$status" -eq 0 ] || fail "the game ended with status $status"
 
 # A folder that cannot be made: a message on stderr and in a box, status 1.
