@@ -13,6 +13,9 @@ FlatButton::FlatButton(const QString& caption, const QColor& fontColor, QWidget*
     setText(caption);  // "&X" also binds Alt+X
     setFont(ArialFont(19, Bold));
     setFocusPolicy(Qt::NoFocus);
+    // The keyboard never gives these buttons the focus; given it by a game
+    // controller, the arrows move it between the buttons of one screen.
+    setAutoExclusive(true);
     setAttribute(Qt::WA_Hover);
     setCursor(Qt::ArrowCursor);
     QPalette p = palette();
