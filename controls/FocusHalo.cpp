@@ -14,6 +14,17 @@ constexpr int Margin = 6;  // room for the ring outside the control
 
 }  // namespace
 
+void PaintFocusRing(QPainter& painter, const QRectF& box)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    QPainterPath ring;
+    ring.addRoundedRect(box.adjusted(2.5, 2.5, -2.5, -2.5), 7, 7);
+    painter.strokePath(ring, QPen(QColor(0, 0, 0, 200), 5));
+    painter.strokePath(ring, QPen(QColor(255, 220, 0), 3));
+    painter.restore();
+}
+
 FocusHalo::FocusHalo(QWidget* host) : QWidget(host), host_(host)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -32,6 +43,11 @@ void FocusHalo::PadUsed()
 void FocusHalo::Pair(QWidget* control, QWidget* caption)
 {
     captions_[control] = caption;
+}
+
+void FocusHalo::LeaveAlone(QWidget* control)
+{
+    alone_.insert(control);
 }
 
 bool FocusHalo::eventFilter(QObject* watched, QEvent* event)
@@ -63,7 +79,7 @@ void FocusHalo::Follow()
 {
     QWidget* focus = QApplication::focusWidget();
     target_ = focus;
-    if (!driven_ || !focus || !host_->isAncestorOf(focus) || !focus->isVisible()) {
+    if (!driven_ || !focus || !host_->isAncestorOf(focus) || !focus->isVisible() || alone_.contains(focus)) {
         hide();
         return;
     }
@@ -79,12 +95,7 @@ void FocusHalo::Follow()
 void FocusHalo::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    QPainterPath ring;
-    ring.addRoundedRect(QRectF(rect()).adjusted(2.5, 2.5, -2.5, -2.5), 7, 7);
-    // A dark edge under a bright line shows on light and dark wallpapers.
-    p.strokePath(ring, QPen(QColor(0, 0, 0, 200), 5));
-    p.strokePath(ring, QPen(QColor(255, 220, 0), 3));
+    PaintFocusRing(p, rect());
 }
 
 }  // namespace zorbil

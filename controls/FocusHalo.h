@@ -9,8 +9,15 @@
 #include <QPointer>
 #include <QWidget>
 #include <map>
+#include <set>
+
+class QPainter;
 
 namespace zorbil {
+
+// The ring itself, along the edge of box: a bright line over a dark one,
+// seen on light and dark backgrounds alike.
+void PaintFocusRing(QPainter& painter, const QRectF& box);
 
 class FocusHalo : public QWidget {
     Q_OBJECT
@@ -21,6 +28,8 @@ public:
     void PadUsed();
     // The ring around control also takes in caption, its separate label.
     void Pair(QWidget* control, QWidget* caption);
+    // A control that draws the ring itself.
+    void LeaveAlone(QWidget* control);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -32,6 +41,7 @@ private:
     QWidget* host_;
     QPointer<QWidget> target_;
     std::map<QWidget*, QWidget*> captions_;
+    std::set<QWidget*> alone_;
     bool driven_ = false;
 };
 

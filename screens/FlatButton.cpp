@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include "controls/FocusHalo.h"
 #include "screens/Fonts.h"
 
 namespace zorbil {
@@ -40,6 +41,10 @@ void FlatButton::paintEvent(QPaintEvent*)
         p.setPen(QPen(QColor(255, 255, 255, isDown() ? 120 : 190), 1.5));
         p.drawPath(path);
     }
+    // Only a game controller gives these buttons the focus: its player may
+    // sit across the room.
+    if (hasFocus())
+        PaintFocusRing(p, rect());
     const QColor ink = palette().color(QPalette::ButtonText);
     // A soft shadow of the opposite lightness keeps the caption readable on
     // any wallpaper.

@@ -88,6 +88,7 @@ OptionsPanel::OptionsPanel(QWidget* parent)
     Halo = new FocusHalo(this);
     Halo->Pair(SonAct, LabelSonAct);
     Halo->Pair(MusicAct, LabelMusAct);
+    Halo->LeaveAlone(MenuOptionsOK);
 }
 
 QStringList OptionsPanel::PointLists()
