@@ -187,9 +187,10 @@ void TConfigForm::CreateControls()
 
 QList<QWidget*> TConfigForm::TabOrder() const
 {
-    return {RBtnWin, RBtnFull, BtnOK,     BtnQuitter, RBWMM,     RBDS,  RBOSS,     RBESD,             RBA3D,
-            RBMAuto, RBMPMMX,  RBMPII,    RBMPNoMMX,  RBFPU,     CBoxInter, SpinButtonMixRate, SpinButtonQual,
-            CheckBoxSon};
+    return {RBtnWin,   RBtnFull,          BtnOK,          BtnQuitter,
+            RBWMM,     RBDS,              RBOSS,          RBESD,       RBA3D,
+            RBMAuto,   RBMPMMX,           RBMPII,         RBMPNoMMX,   RBFPU,
+            CBoxInter, SpinButtonMixRate, SpinButtonQual, CheckBoxSon};
 }
 
 void TConfigForm::SetTabOrder()

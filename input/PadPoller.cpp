@@ -30,9 +30,7 @@ void SendPadKey(QWidget* window, int qtKey, bool press, Qt::KeyboardModifiers mo
 PadPoller::PadPoller(QObject* parent) : QObject(parent)
 {
     connect(&timer_, &QTimer::timeout, this, &PadPoller::Poll);
-    // Coming back to one of our windows, a plugged-in controller answers at
-    // once rather than at the next slow reading.
-    connect(qApp, &QGuiApplication::focusWindowChanged, this, &PadPoller::Pace);
+    connect(qApp, &QGuiApplication::focusWindowChanged, this, &PadPoller::FocusChanged);
 }
 
 bool PadPoller::Start()
@@ -40,6 +38,7 @@ bool PadPoller::Start()
     if (!pads_.Start())
         return false;
     timer_.start(SlowMs);
+    active_ = QGuiApplication::focusWindow() != nullptr;
     Pace();
     return true;
 }
@@ -57,6 +56,19 @@ void PadPoller::Poll()
         return;
     for (const PadEvent& event : events)
         DialogConventions(window, event);
+}
+
+void PadPoller::FocusChanged()
+{
+    const bool active = QGuiApplication::focusWindow() != nullptr;
+    // What the controllers did while none of our windows was active was
+    // meant for another program.
+    if (active && !active_ && timer_.isActive())
+        pads_.Poll();
+    active_ = active;
+    // Back in one of our windows, a plugged-in controller answers at once
+    // rather than at the next slow reading.
+    Pace();
 }
 
 void PadPoller::Pace()

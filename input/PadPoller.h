@@ -61,11 +61,13 @@ public:
     int IntervalMs() const { return timer_.interval(); }
 
 private:
+    void FocusChanged();
     void Pace();
     static void DialogConventions(QWidget* window, const PadEvent& event);
 
     SdlGamePads pads_;
     QTimer timer_;
+    bool active_ = false;
 };
 
 }  // namespace zorbil
