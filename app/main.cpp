@@ -12,6 +12,7 @@
 #include "audio/SdlSoundLibrary.h"
 #include "config/ZorbilConfig.h"
 #include "game/ZorbilMain.h"
+#include "input/PadPoller.h"
 #include "render/mwGL.h"
 
 int main(int argc, char** argv)
@@ -23,6 +24,10 @@ int main(int argc, char** argv)
     // One sound library for the whole run, shared by the device set-up and
     // the game window; its decoders are the program installed beside this one.
     zorbil::SdlSoundLibrary sound;
+    // Game controllers answer from the first window on, the large-fonts
+    // question included.
+    zorbil::PadPoller pads;
+    pads.Start();
     try {
         zorbil::TConfigForm config(sound);
         QObject::connect(&config, &zorbil::TConfigForm::Closed, &app, &QCoreApplication::quit);

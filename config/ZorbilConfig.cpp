@@ -19,6 +19,7 @@
 #include "config/MessageBoxes.h"
 #include "config/SelectionRule.h"
 #include "config/SpinButton.h"
+#include "controls/FocusHalo.h"
 #include "controls/InstantAccelerators.h"
 
 namespace zorbil {
@@ -90,7 +91,8 @@ void Emphasise(QWidget* widget, bool bold)
 
 }  // namespace
 
-TConfigForm::TConfigForm(SoundLibrary& library, QWidget* parent) : QWidget(parent), library_(library)
+TConfigForm::TConfigForm(SoundLibrary& library, QWidget* parent)
+    : QWidget(parent), library_(library), halo_(new FocusHalo(this))
 {
     setWindowTitle("Zorbil - Configuration");
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -183,12 +185,18 @@ void TConfigForm::CreateControls()
         frame->lower();
 }
 
+QList<QWidget*> TConfigForm::TabOrder() const
+{
+    return {RBtnWin,   RBtnFull,          BtnOK,          BtnQuitter,
+            RBWMM,     RBDS,              RBOSS,          RBESD,       RBA3D,
+            RBMAuto,   RBMPMMX,           RBMPII,         RBMPNoMMX,   RBFPU,
+            CBoxInter, SpinButtonMixRate, SpinButtonQual, CheckBoxSon};
+}
+
 void TConfigForm::SetTabOrder()
 {
-    QWidget* const order[] = {RBtnWin, RBtnFull, BtnOK,     BtnQuitter, RBWMM,  RBDS,
-                              RBOSS,   RBESD,    RBA3D,     RBMAuto,    RBMPMMX, RBMPII,
-                              RBMPNoMMX, RBFPU,  CBoxInter, SpinButtonMixRate, SpinButtonQual, CheckBoxSon};
-    for (size_t i = 1; i < std::size(order); ++i)
+    const QList<QWidget*> order = TabOrder();
+    for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
 

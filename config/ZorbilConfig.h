@@ -18,7 +18,9 @@ class QRadioButton;
 
 namespace zorbil {
 
+class FocusHalo;
 class SoundLibrary;
+struct PadEvent;
 class SoundSwitches;
 class SpinButton;
 
@@ -93,10 +95,14 @@ signals:
     void Closed();
 
 protected:
+    // Takes the game controllers' PadInputEvent.
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void CreateControls();
+    // The controls in the order Tab visits them.
+    QList<QWidget*> TabOrder() const;
     void SetTabOrder();
     void ConnectHandlers();
     void FormCreate();
@@ -112,6 +118,12 @@ private:
     void BtnOKClick();
     void BtnQuitterClick();
 
+    // A game controller: the D-pad moves the focus to the nearest control
+    // (and left and right change the frequency and the quality), A acts as
+    // Space does, Start confirms as OK does; B does nothing, since closing
+    // the dialog ends the program.
+    void PadInput(const PadEvent& event);
+
     void SoundOff();
     void SetSoundControlsEnabled(bool enabled);
     void ShowMixRate();
@@ -119,6 +131,7 @@ private:
     void SetGameWindowBorder();
 
     SoundLibrary& library_;
+    FocusHalo* halo_;
     QWidget* gameWindow_ = nullptr;
     SoundSwitches* switches_ = nullptr;
     bool quitRequested_ = false;

@@ -14,7 +14,6 @@
 #include "game/GameState.h"
 #include "game/Random.h"
 #include "game/ReloadSignal.h"
-#include "input/SdlGamePads.h"
 #include "render/GLThread.h"
 #include "screens/GameOverPanel.h"
 #include "screens/HelpPanel.h"
@@ -29,7 +28,6 @@ namespace zorbil {
 TZorbilForm::TZorbilForm(SoundLibrary& sound, QWidget* configDialog)
     : tmrGame(new QTimer(this)),
       tmrAnimate(new QTimer(this)),
-      tmrPad(new QTimer(this)),
       GameOver(new GameOverPanel(this)),
       MenuPause(new PausePanel(this)),
       MenuPrincipal(new MainMenuPanel(this)),
@@ -59,7 +57,6 @@ void TZorbilForm::ConnectHandlers()
 {
     connect(tmrGame, &QTimer::timeout, this, &TZorbilForm::tmrGameTimer);
     connect(tmrAnimate, &QTimer::timeout, this, &TZorbilForm::tmrAnimateTimer);
-    connect(tmrPad, &QTimer::timeout, this, &TZorbilForm::tmrPadTimer);
     connect(MenuOptions->Speed, &QSlider::valueChanged, this, &TZorbilForm::SpeedChange);
     connect(MenuPrincipal->BtnJouer, &QAbstractButton::clicked, this, &TZorbilForm::BtnJouerClick);
     connect(MenuPrincipal->BtnScores, &QAbstractButton::clicked, this, &TZorbilForm::BtnScoresClick);
@@ -120,7 +117,6 @@ void TZorbilForm::FormShow()
     // screen, frame and all, by its first exposure.
     windowHandle()->installEventFilter(this);
     sound_.PlayMenuMusic();
-    StartPads();
 }
 
 namespace {
@@ -177,8 +173,6 @@ void TZorbilForm::FormClose()
     // Nothing of a game may run on without its render thread.
     tmrGame->stop();
     tmrAnimate->stop();
-    tmrPad->stop();
-    pads_.reset();
     DetachGameKeys();
     renderer_.reset();
     DeleteReloadSignal();

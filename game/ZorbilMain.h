@@ -10,9 +10,10 @@
 // player's textures and musics, seeds the random generator and creates the
 // render thread. The dialog sets the frame (frameless for full screen) and
 // shows the window, which then covers the screen's available area and starts
-// the menu music and listens to the game controllers. The window is the
-// SoundSwitches of the sound set-up. Leaving the window for another one, or
-// unplugging a controller, pauses a running game.
+// the menu music. The window is the SoundSwitches of the sound set-up. It
+// takes what the game controllers do while it is active (PadPoller's
+// events). Leaving the window for another one, or unplugging a controller,
+// pauses a running game.
 #pragma once
 
 #include <QTimer>
@@ -26,7 +27,7 @@
 namespace zorbil {
 
 class TWRenderer;
-class SdlGamePads;
+class ScreenPanel;
 struct PadEvent;
 class MainMenuPanel;
 class OptionsPanel;
@@ -55,8 +56,6 @@ public:
     void SpeedChange();
     void tmrGameTimer();
     void tmrAnimateTimer();
-    // Takes in what the game controllers did since the last tick.
-    void tmrPadTimer();
 
     // The screens' buttons.
     void BtnScoresClick();
@@ -72,7 +71,6 @@ public:
 
     QTimer* const tmrGame;
     QTimer* const tmrAnimate;
-    QTimer* const tmrPad;
     // Bottom to top, the order they cover each other in.
     GameOverPanel* const GameOver;
     PausePanel* const MenuPause;
@@ -84,6 +82,8 @@ public:
     TWRenderer* Renderer() const { return renderer_.get(); }
 
 protected:
+    // Takes the game controllers' PadInputEvent.
+    bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -120,13 +120,15 @@ private:
     // Drawing state back, renderer running.
     void ResumeRenderer();
 
-    // Controllers plugged in now or later play from then on; without
-    // joystick support nothing changes.
-    void StartPads();
     void PadInput(const PadEvent& event);
-    void PadKey(int qtKey, bool press);
-    // The screen in front keeps the focus on one of its buttons while a
-    // controller is plugged in, so that A has something to act on.
+    // The options and help screens' own use of the D-pad, B and the
+    // shoulder buttons; false for what goes on as a key.
+    bool ScreenPad(ScreenPanel* front, const PadEvent& event);
+    // The panel in front, or null during play.
+    ScreenPanel* FrontPanel() const;
+    // The screen in front keeps the focus on one of its visible, enabled
+    // controls while a controller is plugged in, so that A has something to
+    // act on.
     void KeepPadFocus();
 
     int SpeedPosition() const override;
@@ -138,7 +140,6 @@ private:
     QWidget* configDialog_;
     GameSound sound_;
     std::unique_ptr<TWRenderer> renderer_;
-    std::unique_ptr<SdlGamePads> pads_;
     bool keysAttached_ = false;
     // The window frame the windowed size was last fitted with: the window
     // manager tells it only once the window is on screen.

@@ -1,24 +1,26 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The game controllers: the D-pad and left stick are the arrow keys, A is
-// Space (the focused button's action), B is Esc, and Start is Esc during a
-// game and "&Continuer" on the pause screen. They reach the window as its
-// key presses do, so every key rule holds for them too, and like keys they
-// count only while the window is active.
+// The game controllers in the game window. During play and on most screens
+// the D-pad and left stick are the arrow keys, A is Space (the focused
+// button's action), B is Esc, and Start is Esc during a game and "&Continuer"
+// on the pause screen: they reach the window as its key presses do, so every
+// key rule holds for them too. The options screen and the help screen have
+// the D-pad, B and the shoulder buttons to themselves: there the D-pad moves
+// the focus, changes the speed, chooses in the lists or turns the pages, and
+// B goes back as "&Continuer" does.
 #include <QApplication>
-#include <QKeyEvent>
-#include <QWindow>
+#include <optional>
 
+#include "controls/FocusMove.h"
 #include "game/GameState.h"
 #include "game/ZorbilMain.h"
-#include "input/SdlGamePads.h"
+#include "input/PadPoller.h"
+#include "screens/HelpPanel.h"
+#include "screens/OptionsPanel.h"
 #include "screens/PausePanel.h"
 
 namespace zorbil {
 
 namespace {
-
-// Short enough that a press reaches the game within the same frame.
-constexpr int PadPollMs = 5;
 
 int KeyOf(PadButton button)
 {
@@ -30,35 +32,36 @@ int KeyOf(PadButton button)
     case PadButton::A: return Qt::Key_Space;
     case PadButton::B:
     case PadButton::Start: return Qt::Key_Escape;
+    case PadButton::LeftShoulder:
+    case PadButton::RightShoulder: break;
     }
     return 0;
 }
 
-}  // namespace
-
-void TZorbilForm::StartPads()
+std::optional<Heading> HeadingOf(PadButton button)
 {
-    if (pads_)
-        return;
-    auto pads = std::make_unique<SdlGamePads>();
-    if (!pads->Start())
-        return;
-    pads_ = std::move(pads);
-    // The screens' buttons take no focus from the keyboard; given it by a
-    // controller, the arrows move it between the buttons of one screen.
-    for (FlatButton* button : findChildren<FlatButton*>())
-        button->setAutoExclusive(true);
-    tmrPad->start(PadPollMs);
+    switch (button) {
+    case PadButton::Up: return Heading::Up;
+    case PadButton::Down: return Heading::Down;
+    case PadButton::Left: return Heading::Left;
+    case PadButton::Right: return Heading::Right;
+    default: return std::nullopt;
+    }
 }
 
-void TZorbilForm::tmrPadTimer()
+}  // namespace
+
+bool TZorbilForm::event(QEvent* event)
 {
-    if (!pads_)
-        return;
-    for (const PadEvent& event : pads_->Poll())
-        PadInput(event);
-    if (pads_->Count() > 0 && isActiveWindow())
+    if (event->type() != PadInputEvent::EventType())
+        return TCGForm::event(event);
+    const auto* input = static_cast<PadInputEvent*>(event);
+    for (const PadEvent& pad : input->Events())
+        PadInput(pad);
+    if (input->Plugged() > 0 && isActiveWindow())
         KeepPadFocus();
+    event->accept();
+    return true;
 }
 
 void TZorbilForm::PadInput(const PadEvent& event)
@@ -69,33 +72,75 @@ void TZorbilForm::PadInput(const PadEvent& event)
     }
     if (!isActiveWindow())
         return;
+    ScreenPanel* front = FrontPanel();
+    if ((front == MenuOptions || front == MenuAide) && ScreenPad(front, event))
+        return;
     const bool press = event.kind == PadEvent::Kind::Press;
     if (event.button == PadButton::Start && press && GamePaused && MenuPause->isVisible()) {
         MenuPause->MenuPauseContinuer->click();
         return;
     }
-    PadKey(KeyOf(event.button), press);
+    if (const int key = KeyOf(event.button))
+        SendPadKey(this, key, press);
 }
 
-void TZorbilForm::PadKey(int qtKey, bool press)
+bool TZorbilForm::ScreenPad(ScreenPanel* front, const PadEvent& event)
 {
-    QKeyEvent key(press ? QEvent::KeyPress : QEvent::KeyRelease, qtKey, Qt::NoModifier);
-    QCoreApplication::sendEvent(windowHandle(), &key);
+    const PadButton button = event.button;
+    const std::optional<Heading> heading = HeadingOf(button);
+    if (!heading && button != PadButton::B && button != PadButton::LeftShoulder && button != PadButton::RightShoulder)
+        return false;
+    if (event.kind != PadEvent::Kind::Press)
+        return true;
+    if (front == MenuOptions) {
+        MenuOptions->Halo->PadUsed();
+        if (button == PadButton::B)
+            MenuOptions->MenuOptionsOK->click();
+        else if (heading)
+            MenuOptions->PadMove(*heading);
+        return true;
+    }
+    if (button == PadButton::B)
+        MenuAide->MenuAideOK->click();
+    else if (button == PadButton::Left || button == PadButton::LeftShoulder)
+        MenuAide->TurnPage(-1);
+    else if (button == PadButton::Right || button == PadButton::RightShoulder)
+        MenuAide->TurnPage(1);
+    else
+        MenuAide->ScrollNotes(button == PadButton::Down ? 1 : -1);
+    return true;
+}
+
+ScreenPanel* TZorbilForm::FrontPanel() const
+{
+    // Panels are raised by moving them last among the window's children.
+    const QObjectList& children = this->children();
+    for (auto child = children.rbegin(); child != children.rend(); ++child)
+        if (auto* panel = qobject_cast<ScreenPanel*>(*child); panel && panel->isVisible() && panel->isEnabled())
+            return panel;
+    return nullptr;
 }
 
 void TZorbilForm::KeepPadFocus()
 {
-    // Panels are raised by moving them last among the window's children.
-    const QObjectList& children = this->children();
-    for (auto child = children.rbegin(); child != children.rend(); ++child) {
-        auto* panel = qobject_cast<ScreenPanel*>(*child);
-        if (!panel || !panel->isVisible() || !panel->isEnabled())
-            continue;
-        if (!panel->isAncestorOf(QApplication::focusWidget()))
-            if (auto* button = panel->findChild<FlatButton*>())
-                button->setFocus(Qt::OtherFocusReason);
+    ScreenPanel* panel = FrontPanel();
+    if (!panel)
         return;
-    }
+    const QWidget* focus = QApplication::focusWidget();
+    if (focus && panel->isAncestorOf(focus) && focus->isVisible() && focus->isEnabled())
+        return;
+    QList<QWidget*> controls;
+    if (panel == MenuOptions)
+        controls = MenuOptions->PadControls();
+    else
+        for (FlatButton* button : panel->findChildren<FlatButton*>())
+            controls.append(button);
+    controls = Usable(controls);
+    if (controls.isEmpty())
+        return;
+    controls.first()->setFocus(Qt::OtherFocusReason);
+    if (panel == MenuOptions)
+        MenuOptions->Halo->PadUsed();
 }
 
 }  // namespace zorbil

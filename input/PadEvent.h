@@ -5,7 +5,7 @@
 
 namespace zorbil {
 
-enum class PadButton { Up, Down, Left, Right, A, B, Start };
+enum class PadButton { Up, Down, Left, Right, A, B, Start, LeftShoulder, RightShoulder };
 
 struct PadEvent {
     enum class Kind { Press, Release, Unplugged };

@@ -19,6 +19,8 @@ std::optional<PadButton> ButtonOf(int sdlButton)
     case SDL_CONTROLLER_BUTTON_A: return PadButton::A;
     case SDL_CONTROLLER_BUTTON_B: return PadButton::B;
     case SDL_CONTROLLER_BUTTON_START: return PadButton::Start;
+    case SDL_CONTROLLER_BUTTON_LEFTSHOULDER: return PadButton::LeftShoulder;
+    case SDL_CONTROLLER_BUTTON_RIGHTSHOULDER: return PadButton::RightShoulder;
     default: return std::nullopt;
     }
 }

@@ -4,13 +4,13 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <numbers>
 #include <sys/stat.h>
 
 #include "game/GameState.h"
 #include "render/CgWindow.h"
 #include "render/GLThread.h"
+#include "render/ScoreText.h"
 #include "render/Torus.h"
 
 namespace zorbil {
@@ -76,18 +76,18 @@ void TWRenderer::DrawScene()
 
     glDisable(GL_DEPTH_TEST);
     glLoadIdentity();
-    char text[32];
-    const int length = std::snprintf(text, sizeof text, "Score : %d", Score);
+    const std::string text = ScoreText(Score);
+    const auto length = static_cast<GLsizei>(text.size());
     // The lit raster colour: 0 gives black, 255 saturates to white.
     glColor3f(0, 0, 0);
     glRasterPos2f(5, 4);
-    glCallLists(length, GL_UNSIGNED_BYTE, text);
+    glCallLists(length, GL_UNSIGNED_BYTE, text.data());
     // The white copy one text pixel left of and below the black one, which
     // shows as a thin dark edge at its upper right at any pixel density.
     glColor3f(255, 255, 255);
     glRasterPos2f(5, 4);
     glBitmap(0, 0, 0, 0, -textPixel_, -textPixel_, nullptr);
-    glCallLists(length, GL_UNSIGNED_BYTE, text);
+    glCallLists(length, GL_UNSIGNED_BYTE, text.data());
     glEnable(GL_DEPTH_TEST);
     glFinish();
     window_.SwapFrame();

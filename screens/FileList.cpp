@@ -38,4 +38,14 @@ QString FileList::FileName() const
     return QDir(directory_).filePath(selected.first()->text());
 }
 
+bool FileList::Step(int step)
+{
+    const QList<QListWidgetItem*> selected = selectedItems();
+    const int next = selected.isEmpty() ? (step > 0 ? 0 : -1) : row(selected.first()) + step;
+    if (next < 0 || next >= count())
+        return false;
+    setCurrentRow(next);
+    return true;
+}
+
 }  // namespace zorbil

@@ -21,6 +21,11 @@ public:
     // The selected file's full path, or "" when nothing is selected.
     QString FileName() const;
 
+    // Selects the file step rows below the selected one (the first file
+    // when none is), as a click on it does. False, changing nothing, past
+    // either end.
+    bool Step(int step);
+
 private:
     QString mask_;
     QString directory_;

@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include "controls/FocusHalo.h"
 #include "screens/Fonts.h"
 
 namespace zorbil {
@@ -13,6 +14,9 @@ FlatButton::FlatButton(const QString& caption, const QColor& fontColor, QWidget*
     setText(caption);  // "&X" also binds Alt+X
     setFont(ArialFont(19, Bold));
     setFocusPolicy(Qt::NoFocus);
+    // The keyboard never gives these buttons the focus; given it by a game
+    // controller, the arrows move it between the buttons of one screen.
+    setAutoExclusive(true);
     setAttribute(Qt::WA_Hover);
     setCursor(Qt::ArrowCursor);
     QPalette p = palette();
@@ -37,6 +41,10 @@ void FlatButton::paintEvent(QPaintEvent*)
         p.setPen(QPen(QColor(255, 255, 255, isDown() ? 120 : 190), 1.5));
         p.drawPath(path);
     }
+    // Only a game controller gives these buttons the focus: its player may
+    // sit across the room.
+    if (hasFocus())
+        PaintFocusRing(p, rect());
     const QColor ink = palette().color(QPalette::ButtonText);
     // A soft shadow of the opposite lightness keeps the caption readable on
     // any wallpaper.

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QScrollBar>
 #include <QStringDecoder>
 #include <QTabBar>
 
@@ -148,6 +149,19 @@ void HelpPanel::TabInfosSupShow()
         return;
     }
     Memo->setPlainText(DecodeNotes(file.readAll()));
+}
+
+void HelpPanel::TurnPage(int step)
+{
+    const int pages = PageControlAide->count();
+    PageControlAide->setCurrentIndex(((PageControlAide->currentIndex() + step) % pages + pages) % pages);
+}
+
+void HelpPanel::ScrollNotes(int step)
+{
+    if (PageControlAide->currentWidget() == TabInfosSup)
+        Memo->verticalScrollBar()->triggerAction(step > 0 ? QAbstractSlider::SliderPageStepAdd
+                                                          : QAbstractSlider::SliderPageStepSub);
 }
 
 }  // namespace zorbil

@@ -28,6 +28,13 @@ public:
     // the memo keeps its text.
     void TabInfosSupShow();
 
+    // The next (step 1) or previous (-1) page, round from the last to the
+    // first as Ctrl+Tab does.
+    void TurnPage(int step);
+    // Scrolls the notes of the last page by a page down (1) or up (-1)
+    // while that page shows.
+    void ScrollNotes(int step);
+
     QTabWidget* PageControlAide;
     QWidget* TabInfosSup;
     QPlainTextEdit* Memo;

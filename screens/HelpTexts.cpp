@@ -60,7 +60,7 @@ constexpr HelpText texts[] = {
     {"TabCommandes", "LabelAideC7", 4, 224, 602,
      QT_TRANSLATE_NOOP("HelpTexts", "Si vous passez à une autre fenêtre pendant une partie (Alt+Tab, clic ailleurs...), le jeu se met de lui-même en pause, comme avec Echap.")},
     {"TabCommandes", "LabelAideC8", 4, 258, 602,
-     QT_TRANSLATE_NOOP("HelpTexts", "Vous pouvez aussi jouer avec une manette, branchée avant ou pendant le jeu : la croix ou le stick gauche dirigent Zorbil comme les touches fléchées, B fait comme Echap et Start met le jeu en pause ou le reprend. Dans les menus, haut et bas choisissent un bouton et A le valide. Débrancher la manette pendant une partie la met en pause.")},
+     QT_TRANSLATE_NOOP("HelpTexts", "Avec une manette, branchée avant ou pendant le jeu : la croix ou le stick gauche dirigent Zorbil, Start met en pause ou reprend, B fait comme Echap. Dans les menus, la croix passe d'une commande à l'autre et A l'active. Configuration : gauche et droite changent la fréquence et la qualité, Start valide. Options : gauche et droite règlent la vitesse, haut et bas choisissent dans les listes. Aide : LB et RB (ou gauche et droite) tournent les pages. Dans les options et l'aide, B fait comme Continuer. Débranchée pendant une partie, la manette la met en pause.")},
     // TabTexMus
     {"TabTexMus", "LabelAideT1", 4, 19, 612,
      QT_TRANSLATE_NOOP("HelpTexts", "Zorbil vous donne la possibilité, en plus des textures et musiques déjà existantes, d'importer celles de votre choix et de les utiliser dans le jeu, à condition de respecter les formats de fichiers supportés.")},

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "screens/OptionsPanel.h"
 
+#include <QApplication>
+
 #include "config/GameFolder.h"
 #include "config/Settings.h"
 #include "screens/Fonts.h"
@@ -77,12 +79,16 @@ OptionsPanel::OptionsPanel(QWidget* parent)
     Layout->Place(TexList, {8, 244, 305, 104}, AnchorLeft | AnchorTop | AnchorBottom);
     Layout->Place(ModList, {328, 244, 305, 104}, AnchorTop | AnchorRight | AnchorBottom);
     Layout->Place(SonAct, {8, 392, 17, 17}, AnchorLeft | AnchorBottom);
-    AddLabel("LabelSonAct", tr("Activer les sons"), {31, 391, 125, 19}, AnchorLeft | AnchorBottom, ArialFont(17, Bold),
-             WindowTextColor);
+    LabelSonAct = AddLabel("LabelSonAct", tr("Activer les sons"), {31, 391, 125, 19}, AnchorLeft | AnchorBottom,
+                           ArialFont(17, Bold), WindowTextColor);
     // The caption may have grown to the left: its box stays just before it.
-    QLabel* musAct = AddLabel("LabelMusAct", tr("Activer les musiques"), {471, 391, 162, 19},
-                              AnchorRight | AnchorBottom, ArialFont(17, Bold), WindowTextColor);
-    Layout->Place(MusicAct, {Layout->DesignRect(musAct).left() - 23, 392, 17, 17}, AnchorRight | AnchorBottom);
+    LabelMusAct = AddLabel("LabelMusAct", tr("Activer les musiques"), {471, 391, 162, 19}, AnchorRight | AnchorBottom,
+                           ArialFont(17, Bold), WindowTextColor);
+    Layout->Place(MusicAct, {Layout->DesignRect(LabelMusAct).left() - 23, 392, 17, 17}, AnchorRight | AnchorBottom);
+    Halo = new FocusHalo(this);
+    Halo->Pair(SonAct, LabelSonAct);
+    Halo->Pair(MusicAct, LabelMusAct);
+    Halo->LeaveAlone(MenuOptionsOK);
 }
 
 QStringList OptionsPanel::PointLists()
@@ -113,6 +119,28 @@ void OptionsPanel::SetNormalLayout()
 bool OptionsPanel::InWarningLayout() const
 {
     return !LabelWarning->isHidden();
+}
+
+QList<QWidget*> OptionsPanel::PadControls() const
+{
+    return {Speed, TexList, ModList, SonAct, MusicAct, MenuOptionsOK};
+}
+
+void OptionsPanel::PadMove(Heading heading)
+{
+    QWidget* focus = QApplication::focusWidget();
+    if (!isAncestorOf(focus))
+        return;
+    const bool across = heading == Heading::Left || heading == Heading::Right;
+    if (focus == Speed && across) {
+        // Left is towards "Rapide", position 0.
+        Speed->triggerAction(heading == Heading::Left ? QSlider::SliderSingleStepSub : QSlider::SliderSingleStepAdd);
+        return;
+    }
+    if (auto* list = qobject_cast<FileList*>(focus); list && !across && list->Step(heading == Heading::Down ? 1 : -1))
+        return;
+    if (QWidget* next = NearestControl(focus, heading, PadControls()))
+        next->setFocus(Qt::TabFocusReason);
 }
 
 bool OptionsPanel::SaveOptions() const

@@ -7,6 +7,8 @@
 #include <QSlider>
 #include <QStringList>
 
+#include "controls/FocusHalo.h"
+#include "controls/FocusMove.h"
 #include "screens/FileList.h"
 #include "screens/ScreenPanel.h"
 #include "translations/Translatable.h"
@@ -39,6 +41,14 @@ public:
     // count as their state. False on a failed write.
     bool SaveOptions() const;
 
+    // What a game controller's D-pad does here: left and right on the speed
+    // change it, up and down on a list choose the next or previous file as a
+    // click does (leaving the list past its ends), and otherwise the focus
+    // moves to the nearest control that way.
+    void PadMove(Heading heading);
+    // The controls a game controller reaches, in reading order.
+    QList<QWidget*> PadControls() const;
+
     QSlider* Speed;
     FileList* TexList;
     FileList* ModList;
@@ -50,7 +60,10 @@ public:
     QLabel* LabelLente;
     QLabel* LabelTexture;
     QLabel* LabelMod;
+    QLabel* LabelSonAct;
+    QLabel* LabelMusAct;
     FlatButton* MenuOptionsOK;
+    FocusHalo* Halo;
 
 private:
     QWidget* const normalOnly_[6];

@@ -187,8 +187,8 @@
         <translation>Remarks: the game finds out by itself the format of the file used. Music files of at most 44.1 kHz are best, since the game does not let you choose a playback rate above 44100 Hz.</translation>
     </message>
     <message>
-        <source>Vous pouvez aussi jouer avec une manette, branchée avant ou pendant le jeu : la croix ou le stick gauche dirigent Zorbil comme les touches fléchées, B fait comme Echap et Start met le jeu en pause ou le reprend. Dans les menus, haut et bas choisissent un bouton et A le valide. Débrancher la manette pendant une partie la met en pause.</source>
-        <translation>You can also play with a gamepad, plugged in before or during the game: the D-pad or the left stick steer Zorbil as the arrow keys do, B does as Esc and Start pauses or resumes the game. In the menus, up and down choose a button and A confirms it. Unplugging the gamepad during a game pauses it.</translation>
+        <source>Avec une manette, branchée avant ou pendant le jeu : la croix ou le stick gauche dirigent Zorbil, Start met en pause ou reprend, B fait comme Echap. Dans les menus, la croix passe d&apos;une commande à l&apos;autre et A l&apos;active. Configuration : gauche et droite changent la fréquence et la qualité, Start valide. Options : gauche et droite règlent la vitesse, haut et bas choisissent dans les listes. Aide : LB et RB (ou gauche et droite) tournent les pages. Dans les options et l&apos;aide, B fait comme Continuer. Débranchée pendant une partie, la manette la met en pause.</source>
+        <translation>With a gamepad, plugged in before or during the game: the D-pad or the left stick steer Zorbil, Start pauses or resumes, B does as Esc. In the menus, the D-pad moves from one control to the next and A uses it. Setup: left and right change the frequency and the quality, Start confirms. Options: left and right set the speed, up and down choose in the lists. Help: LB and RB (or left and right) turn the pages. In the options and the help, B does as Continue. Unplugged during a game, the gamepad pauses it.</translation>
     </message>
 </context>
 <context>
@@ -263,6 +263,13 @@
     <message>
         <source>Impossible de lire le contenu des répertoires suivants : %1. Les textures et les musiques du jeu doivent se trouver dans les sous-répertoires Textures et Musiques du répertoire du jeu. Lisez Zorbil.txt pour plus de détails.</source>
         <translation>Cannot read the content of the following folders: %1. The game&apos;s textures and musics must be in the Textures and Musiques subfolders of the game folder. Read Zorbil.en.txt for more details.</translation>
+    </message>
+</context>
+<context>
+    <name>ScoreText</name>
+    <message>
+        <source>Score : %1</source>
+        <translation>Score: %1</translation>
     </message>
 </context>
 <context>

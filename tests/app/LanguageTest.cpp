@@ -1,12 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Which language a player gets from the locale variables and the languages
 // Qt reports for them: French for French and where none is set, whatever
-// Qt makes of the C locale; English for any other language.
+// Qt makes of the C locale; English for any other language. And the score,
+// drawn outside Qt's widgets, in each.
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QTranslator>
 #include <cstdlib>
 
 #include "app/Language.h"
+#include "render/ScoreText.h"
 
 namespace {
 
@@ -43,6 +47,19 @@ TEST(Language, FrenchForFrenchAndForNoLanguageEnglishOtherwise)
         EXPECT_EQ(zorbil::FrenchChosen(d.uiLanguages), d.french)
             << "LANGUAGE=" << (d.language ? d.language : "") << " LANG=" << (d.lang ? d.lang : "");
     }
+}
+
+// The score over the game: English puts no space before the colon.
+TEST(Language, TheScoreReadsAsEachLanguageWritesIt)
+{
+    int argc = 0;
+    QCoreApplication app(argc, nullptr);
+    EXPECT_EQ(zorbil::ScoreText(0), "Score : 0");
+    QTranslator english;
+    ASSERT_TRUE(english.load(":/i18n/zorbil_en.qm"));
+    QCoreApplication::installTranslator(&english);
+    EXPECT_EQ(zorbil::ScoreText(0), "Score: 0");
+    EXPECT_EQ(zorbil::ScoreText(1234), "Score: 1234");
 }
 
 }  // namespace
