@@ -4,6 +4,7 @@
 // dialog (created first, so it is the main window), the game window created
 // hidden, then the message loop until the dialog closes.
 #include <QMessageBox>
+#include <cstdio>
 #include <exception>
 
 #include "app/Language.h"
@@ -21,6 +22,9 @@ int main(int argc, char** argv)
     zorbil::ZorbilApplication app(argc, argv);
     zorbil::InstallPlayerLanguage(app);
     zorbil::CreateLog();
+    zorbil::SetDecoderNotice([](const char* message) {
+        std::fprintf(stderr, "zorbil: %s\n", qUtf8Printable(QCoreApplication::translate("Messages", message)));
+    });
     // One sound library for the whole run, shared by the device set-up and
     // the game window; its decoders are the program installed beside this one.
     zorbil::SdlSoundLibrary sound;

@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cstdio>
 #include <cstring>
 #include <mutex>
@@ -35,21 +36,29 @@ double Seconds(Clock::duration duration)
     return std::chrono::duration<double>(duration).count();
 }
 
+void SayOnStandardError(const char* message)
+{
+    std::fprintf(stderr, "zorbil: %s\n", message);
+}
+
+std::atomic<DecoderNotice> notice{SayOnStandardError};
+
 // Said once a run: the decoders still run, with what the kernel offers.
 void ReportSandbox(const DecoderHello& hello)
 {
     static std::once_flag landlock, seccomp;
     if (hello.landlockAbi <= 0)
-        std::call_once(landlock, [] {
-            std::fputs("zorbil: sound decoders run without Landlock: the kernel does not offer it\n", stderr);
-        });
+        std::call_once(landlock, [] { notice.load()(DecoderWithoutLandlockMessage); });
     if (hello.seccomp == 0)
-        std::call_once(seccomp, [] {
-            std::fputs("zorbil: sound decoders run without a system-call filter: the kernel refused it\n", stderr);
-        });
+        std::call_once(seccomp, [] { notice.load()(DecoderWithoutFilterMessage); });
 }
 
 }  // namespace
+
+void SetDecoderNotice(DecoderNotice say)
+{
+    notice = say ? say : SayOnStandardError;
+}
 
 struct SoundDecoders::Running {
     enum class Stage { Hello, Tag, Length, Chunk, Music, Over };

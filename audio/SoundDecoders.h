@@ -20,8 +20,21 @@
 #include <vector>
 
 #include "audio/Decoding.h"
+#include "translations/Translatable.h"
 
 namespace zorbil {
+
+// Said once a run when the kernel lacks what locks a decoder down: the
+// decoders still run, without it.
+inline constexpr const char* DecoderWithoutLandlockMessage = ZORBIL_TRANSLATABLE(
+    "Messages", "Les fichiers de sons sont décodés sans Landlock : le noyau ne l'offre pas.");
+inline constexpr const char* DecoderWithoutFilterMessage = ZORBIL_TRANSLATABLE(
+    "Messages", "Les fichiers de sons sont décodés sans filtre d'appels système : le noyau l'a refusé.");
+
+// How those messages reach the player: by default "zorbil: " and the French
+// text on standard error; the program sets one that translates.
+using DecoderNotice = void (*)(const char* message);
+void SetDecoderNotice(DecoderNotice notice);
 
 struct DecoderLimits {
     // No sample while the game waits for some, and no end either.

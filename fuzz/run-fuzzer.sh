@@ -1,11 +1,11 @@
 #!/bin/bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# run-fuzzer.sh <fuzzer> <seed corpus dir> <seconds> [library-faults-probed]
+# run-fuzzer.sh <fuzzer> <seed corpus dir> <seconds> [library-faults-contained]
 # Runs a libFuzzer binary for a bounded time on a scratch copy of its seed
 # corpus; any crash, leak, sanitizer report or timeout fails the test.
-# With library-faults-probed, for a target that drives system decoders the
-# game only reaches through its probe process: the run goes on past their
-# faults, and only a fault in our own code fails the test.
+# With library-faults-contained, for a target that drives system decoders
+# the game only reaches through its decoder process: the run goes on past
+# their faults, and only a fault in our own code fails the test.
 set -euo pipefail
 fuzzer=$1 seeds=$2 seconds=$3 mode=${4:-}
 [ -x "$fuzzer" ] || { echo "fuzzer not built: $fuzzer"; exit 1; }
@@ -13,7 +13,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 mkdir -p "$work/corpus"
 if [ -d "$seeds" ]; then cp -r "$seeds"/. "$work/corpus/"; fi
-if [ "$mode" = library-faults-probed ]; then
+if [ "$mode" = library-faults-contained ]; then
   # shellcheck source=fuzz/finding-origin.sh
   source "$(dirname "$0")/finding-origin.sh"
   mkdir -p "$work/findings"
@@ -30,7 +30,7 @@ if [ "$mode" = library-faults-probed ]; then
     library=$((library + 1))
   done
   grep -oE '^#[0-9]+' "$work/log" | tail -n 1 | sed 's/#/executions: /'
-  echo "faults of the system's decoders, left to the probe: $library"
+  echo "faults of the system's decoders, contained in the decoder process: $library"
   exit 0
 fi
 "$fuzzer" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \

@@ -7,14 +7,16 @@
 # on, then prints for each its executions and findings. The inputs that
 # crashed or hung stay in the output folder. For the music fuzzer, whose
 # findings are faults of the system's decoders, it also sorts corpus and
-# findings by format and plays each finding through the game's own sound
-# probe, which must refuse it.
+# findings by format, shows how the game's own decoder process ends on each
+# finding, and has the game's sound layer play them all (the hostile sounds
+# test): the game must play on after every one.
 set -euo pipefail
 seconds=${1:?usage: run-fuzzers.sh <seconds> [build folder] [output folder]}
 build=$(realpath "${2:-build}")
 out=$(realpath -m "${3:-$build/fuzz-runs/$(date +%Y%m%d-%H%M%S)}")
 source_dir=$(realpath "$(dirname "$0")/..")
-game=$build/Zorbil/zorbil
+decoder=$build/Zorbil/zorbil-decoder
+hostile_test=$build/tests/audio/hostile_sounds_test
 
 # shellcheck source=fuzz/finding-origin.sh
 source "$source_dir/fuzz/finding-origin.sh"
@@ -46,12 +48,23 @@ by_format() {
 
 count() { local files=("$1/$2"-*); echo ${#files[@]}; }
 
-# The probe's verdict, as the game takes it: a crash, a signal or a process
-# still running after its time is a refusal.
-probe_refuses() {
-  local status=0
-  timeout -s KILL 30 "$game" --probe-sound "$1" >/dev/null 2>&1 || status=$?
-  [ "$status" != 0 ] && [ "$status" != 10 ]
+# How the game's decoder process, locked down as the game runs it, ends on a
+# file in each mode: "ends" on its own, "refuses" it, "killed by SIGNAL",
+# or "runs on" (a looping song or stream, stopped after a few seconds).
+decoder_ends() {
+  local mode status verdicts=()
+  for mode in song stream; do
+    status=0
+    timeout -s KILL 5 "$decoder" "$mode" 22050 "$1" 2>/dev/null | cat >/dev/null || status=${PIPESTATUS[0]}
+    case $status in
+      0) verdicts+=("$mode ends") ;;
+      3) verdicts+=("$mode refused") ;;
+      137) verdicts+=("$mode runs on") ;;
+      12[0-9] | 1[3-9][0-9]) verdicts+=("$mode killed by $(kill -l $((status - 128)))") ;;
+      *) verdicts+=("$mode status $status") ;;
+    esac
+  done
+  echo "${verdicts[*]}"
 }
 
 shopt -s nullglob
@@ -85,14 +98,18 @@ for fuzzer in "${fuzzers[@]}"; do
     echo "  seeds by format: $(by_format "$seeds")"
     echo "  corpus by format: $(by_format "$dir/corpus")"
     echo "  findings by format: $(by_format "$dir/findings")"
-    if [ -x "$game" ]; then
-      refused=0 total=0
-      # Leaks harm no one once the probe has let a file through: left aside.
+    if [ -x "$decoder" ]; then
       for finding in "$dir/findings"/{crash,timeout,oom}-*; do
-        total=$((total + 1))
-        if probe_refuses "$finding"; then refused=$((refused + 1)); else echo "  NOT refused by the probe: $finding"; fi
+        echo "  decoder on $(basename "$finding") ($(format_of "$finding")): $(decoder_ends "$finding")"
       done
-      echo "  refused by the game's probe: $refused of $total"
+    fi
+    if [ -x "$hostile_test" ] && [ -n "$(ls -A "$dir/findings")" ]; then
+      if ZORBIL_MUSIC_FINDINGS=$dir/findings SDL_AUDIODRIVER=dummy "$hostile_test" \
+        --gtest_filter='*FuzzerFindings*' >"$dir/contained" 2>&1; then
+        echo "  contained: the game's sound layer played every finding and played on (its memory flat)"
+      else
+        echo "  NOT CONTAINED: see $dir/contained"
+      fi
     fi
   fi
 done

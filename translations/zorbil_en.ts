@@ -264,6 +264,14 @@
         <source>Impossible de lire le contenu des répertoires suivants : %1. Les textures et les musiques du jeu doivent se trouver dans les sous-répertoires Textures et Musiques du répertoire du jeu. Lisez Zorbil.txt pour plus de détails.</source>
         <translation>Cannot read the content of the following folders: %1. The game&apos;s textures and musics must be in the Textures and Musiques subfolders of the game folder. Read Zorbil.en.txt for more details.</translation>
     </message>
+    <message>
+        <source>Les fichiers de sons sont décodés sans Landlock : le noyau ne l&apos;offre pas.</source>
+        <translation>Sound files are decoded without Landlock: the kernel does not offer it.</translation>
+    </message>
+    <message>
+        <source>Les fichiers de sons sont décodés sans filtre d&apos;appels système : le noyau l&apos;a refusé.</source>
+        <translation>Sound files are decoded without a system-call filter: the kernel refused it.</translation>
+    </message>
 </context>
 <context>
     <name>ScoreText</name>

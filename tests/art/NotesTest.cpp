@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "audio/GameSound.h"
+#include "audio/SoundDecoders.h"
 #include "config/LargeFonts.h"
 #include "config/Settings.h"
 #include "launcher/LauncherMessages.h"
@@ -61,6 +62,8 @@ TEST(Notes, QuoteEveryMessageOfTheProgram)
         zorbil::DonutSoundErrorMessage,
         zorbil::SoundSetupErrorMessage,
         zorbil::BackgroundErrorMessage,
+        zorbil::DecoderWithoutLandlockMessage,
+        zorbil::DecoderWithoutFilterMessage,
         "Impossible d'écrire sur le disque. Vérifiez qu'il n'est pas plein ou protégé en écriture.",
         "Impossible de travailler sur le disque dur. Vérifiez qu'il n'est pas plein ou protégé en écriture.",
         "Impossible d'ouvrir le fichier",
@@ -101,7 +104,8 @@ TEST(Notes, EnglishNotesQuoteEveryMessageInEnglish)
     const char* messages[] = {
         zorbil::LargeFontsQuestion,       zorbil::ConfigReadErrorMessage, zorbil::SaveErrorMessage,
         zorbil::OptionsReadErrorMessage,  zorbil::SoundPlayErrorMessage,  zorbil::DonutSoundErrorMessage,
-        zorbil::SoundSetupErrorMessage,   zorbil::BackgroundErrorMessage,
+        zorbil::SoundSetupErrorMessage,   zorbil::BackgroundErrorMessage,   zorbil::DecoderWithoutLandlockMessage,
+        zorbil::DecoderWithoutFilterMessage,
         "Impossible d'écrire sur le disque. Vérifiez qu'il n'est pas plein ou protégé en écriture.",
         "Impossible de travailler sur le disque dur. Vérifiez qu'il n'est pas plein ou protégé en écriture.",
     };
