@@ -44,14 +44,20 @@ SdlSoundLibrary::SdlSoundLibrary(std::string decoder, DecoderLimits limits)
 {
 }
 
+// The audio thread lets go of the music first, so that it no longer wakes
+// the decoders' thread; that thread ends before what it reports to goes.
 SdlSoundLibrary::~SdlSoundLibrary()
 {
-    Mix_HookMusic(nullptr, nullptr);
-    // Before anything it reports to is gone.
+    {
+        const std::lock_guard lock(mutex_);
+        closing_ = true;
+        ClearMusicSlot();
+    }
     decoders_.reset();
     const std::lock_guard lock(mutex_);
     ReleaseAll();
     chunks_.clear();
+    Mix_HookMusic(nullptr, nullptr);
 }
 
 void SdlSoundLibrary::SetOutput(int outputType)
@@ -343,6 +349,9 @@ void SdlSoundLibrary::ReleaseAll()
 void SdlSoundLibrary::Heard(const std::shared_ptr<Decoding>& decoding)
 {
     const std::lock_guard lock(mutex_);
+    // Decoded for a device that has been opened again, or is closing.
+    if (closing_ || decoding->rate != rate_)
+        return;
     const bool song = decoding->mode == DecodeMode::Song;
     if (decoding->faulted)
         if (const auto key = KeyOf(decoding->path))

@@ -116,6 +116,7 @@ private:
     int driver_ = 0;
     int rate_ = 0;
     int sfxVolume_ = MIX_MAX_VOLUME;
+    bool closing_ = false;
     std::unordered_map<Handle, Sound> sounds_;
     Handle lastHandle_ = 0;
     Handle musicOwner_ = 0;  // the sound now in the music slot

@@ -295,7 +295,8 @@ void SoundDecoders::Watch(Running& running, Clock::time_point now)
     if (running.stage == Running::Stage::Music && decoding.ring.Full())
         running.progress = now;
     if (Seconds(now - running.progress) > limits_.stallSeconds) {
-        Kill(running, true);
+        // One that has handed over its whole sound owes nothing more.
+        Kill(running, running.stage != Running::Stage::Over);
         return;
     }
     if (now - running.processorChecked >= ProcessorCheckEvery) {
