@@ -10,7 +10,7 @@ namespace zorbil {
 
 namespace {
 
-constexpr int Margin = 6;  // room for the ring outside the control
+constexpr int Margin = 8;  // room for the ring outside the control
 
 }  // namespace
 
@@ -19,9 +19,11 @@ void PaintFocusRing(QPainter& painter, const QRectF& box)
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     QPainterPath ring;
-    ring.addRoundedRect(box.adjusted(2.5, 2.5, -2.5, -2.5), 7, 7);
-    painter.strokePath(ring, QPen(QColor(0, 0, 0, 200), 5));
-    painter.strokePath(ring, QPen(QColor(255, 220, 0), 3));
+    // Wide enough to see across a room, with a dark edge on either side
+    // of the yellow, so that it stands out on the yellow screens too.
+    ring.addRoundedRect(box.adjusted(4, 4, -4, -4), 8, 8);
+    painter.strokePath(ring, QPen(QColor(0, 0, 0, 230), 8));
+    painter.strokePath(ring, QPen(QColor(255, 220, 0), 4));
     painter.restore();
 }
 
