@@ -15,6 +15,7 @@
 #include "game/ZorbilMain.h"
 #include "input/PadPoller.h"
 #include "render/mwGL.h"
+#include "shared/Title.h"
 
 int main(int argc, char** argv)
 {

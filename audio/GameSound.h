@@ -3,10 +3,11 @@
 // SoundLibrary. All calls come from the user-interface thread.
 #pragma once
 
-#include <functional>
 #include <string>
 
 #include "audio/SoundLibrary.h"
+#include "shared/DataPaths.h"
+#include "shared/ErrorBox.h"
 #include "translations/Translatable.h"
 
 namespace zorbil {
@@ -24,9 +25,6 @@ public:
     virtual void GreyAndClear() = 0;
 };
 
-// Shows one of the game's error messages in an error box.
-using ErrorBox = std::function<void(const std::string& message)>;
-
 inline constexpr const char* SoundPlayErrorMessage = ZORBIL_TRANSLATABLE(
     "Messages",
     "Impossible de jouer le son. Votre carte son est occupée ou ne supporte pas les fonctions requises par le driver "
@@ -41,10 +39,6 @@ inline constexpr const char* SoundSetupErrorMessage = ZORBIL_TRANSLATABLE(
     "Messages",
     "Un problème est survenu lors de la configuration avec les paramètres choisis. Votre carte son ne les supporte pas "
     "ou est peut-être occupée. Lisez le fichier Zorbil.txt pour plus de détails sur ces problèmes.");
-
-inline constexpr const char* MenuMusicTail = "/Data/Menu.dat";
-inline constexpr const char* DonutSoundTail = "/Data/Donut.dat";
-inline constexpr const char* OverSoundTail = "/Data/Over.dat";
 
 // Starts the sound device from the configuration dialog's values, or, with
 // sonAct 0, tells the library to make no sound and greys and clears the

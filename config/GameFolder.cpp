@@ -3,6 +3,8 @@
 
 #include <filesystem>
 
+#include "shared/DataPaths.h"
+
 namespace zorbil {
 
 namespace {
@@ -29,10 +31,7 @@ void CaptureGameFolder()
 
 std::string GamePath(std::string_view tail)
 {
-    // The root folder keeps its separator; do not double it.
-    if (gameFolder == "/" && !tail.empty() && tail.front() == '/')
-        return std::string(tail);
-    return gameFolder + std::string(tail);
+    return DataPath(gameFolder, tail);
 }
 
 }  // namespace zorbil

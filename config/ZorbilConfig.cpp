@@ -21,6 +21,7 @@
 #include "config/SpinButton.h"
 #include "controls/FocusHalo.h"
 #include "controls/InstantAccelerators.h"
+#include "shared/DataPaths.h"
 
 namespace zorbil {
 

@@ -17,6 +17,7 @@
 #include "screens/OptionsPanel.h"
 #include "screens/PausePanel.h"
 #include "screens/ScoresPanel.h"
+#include "shared/DataPaths.h"
 #include "translations/Translatable.h"
 
 namespace zorbil {

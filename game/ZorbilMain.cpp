@@ -22,6 +22,7 @@
 #include "screens/PausePanel.h"
 #include "screens/ScoresFile.h"
 #include "screens/ScoresPanel.h"
+#include "shared/DataPaths.h"
 
 namespace zorbil {
 

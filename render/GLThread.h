@@ -32,7 +32,7 @@
 
 #include "render/CgGeometry.h"
 #include "render/CgLight.h"
-#include "render/RenderErrorBox.h"
+#include "shared/ErrorBox.h"
 #include "translations/Translatable.h"
 
 struct GLUquadric;

@@ -8,11 +8,11 @@
 #include <filesystem>
 #include <system_error>
 
+#include "shared/DataPaths.h"
+
 namespace zorbil {
 
 namespace {
-
-constexpr const char* LogName = "/log.txt";
 
 std::string logPath;
 
@@ -49,7 +49,7 @@ void CreateLog()
 
 void CreateLog(const std::string& folder)
 {
-    logPath = folder + LogName;
+    logPath = folder + LogFileTail;
     const int fd = ::open(logPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (fd < 0)
         return;
@@ -68,7 +68,7 @@ void CreateLog(const std::string& folder)
 std::string LogPath()
 {
     if (logPath.empty())
-        logPath = CurrentFolder() + LogName;
+        logPath = CurrentFolder() + LogFileTail;
     return logPath;
 }
 

@@ -15,6 +15,7 @@
 #include "config/SpinButton.h"
 #include "config/ZorbilConfig.h"
 #include "StandIns.h"
+#include "shared/DataPaths.h"
 #include "support/TempGameFolder.h"
 
 using namespace zorbil;
