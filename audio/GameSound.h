@@ -46,11 +46,11 @@ inline constexpr const char* SoundSetupErrorMessage = ZORBIL_TRANSLATABLE(
 void SetupSoundDevice(SoundLibrary& library, SoundSwitches& switches, const ErrorBox& error, int sonAct, int drv,
                       int mixer, int mixRate, int quality);
 
-// The menu music, the game music and the two effects. Paths are the game
-// folder (GamePath) followed by their tails.
+// The menu music, the game music and the two effects. Their paths are the
+// game folder followed by their tails.
 class GameSound {
 public:
-    GameSound(SoundLibrary& library, SoundSwitches& switches, ErrorBox error);
+    GameSound(SoundLibrary& library, SoundSwitches& switches, ErrorBox error, std::string gameFolder);
 
     void PlayMenuMusic();
     void PlayGameMusic();
@@ -65,6 +65,7 @@ private:
     SoundLibrary& library_;
     SoundSwitches& switches_;
     ErrorBox error_;
+    std::string gameFolder_;
     SoundLibrary::Handle EffectStream = 0;
     SoundLibrary::Handle MenuStream = 0;
     SoundLibrary::Handle MusicStream = 0;

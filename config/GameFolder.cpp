@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "config/GameFolder.h"
 
-#include <filesystem>
-
 #include "shared/DataPaths.h"
 
 namespace zorbil {
@@ -21,12 +19,6 @@ void SetGameFolder(std::string folder)
     while (folder.size() > 1 && folder.back() == '/')
         folder.pop_back();
     gameFolder = std::move(folder);
-}
-
-void CaptureGameFolder()
-{
-    std::error_code ec;
-    SetGameFolder(std::filesystem::current_path(ec).string());
 }
 
 std::string GamePath(std::string_view tail)

@@ -92,7 +92,7 @@ void Emphasise(QWidget* widget, bool bold)
 
 }  // namespace
 
-TConfigForm::TConfigForm(SoundLibrary& library, QWidget* parent)
+TConfigForm::TConfigForm(SoundLibrary& library, const std::string& gameFolder, QWidget* parent)
     : QWidget(parent), library_(library), halo_(new FocusHalo(this))
 {
     setWindowTitle("Zorbil - Configuration");
@@ -114,7 +114,7 @@ TConfigForm::TConfigForm(SoundLibrary& library, QWidget* parent)
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->geometry().center() - rect().center());
 
-    FormCreate();
+    FormCreate(gameFolder);
 }
 
 void TConfigForm::CreateControls()
@@ -234,12 +234,12 @@ std::array<QWidget*, 19> TConfigForm::SoundControls() const
             RBFPU};
 }
 
-void TConfigForm::FormCreate()
+void TConfigForm::FormCreate(const std::string& gameFolder)
 {
     if (LargeFontsScreen() && !AskQuestion(this, LargeFontsQuestion))
         quitRequested_ = true;
 
-    CaptureGameFolder();
+    SetGameFolder(gameFolder);
     CheckBoxSon->setChecked(true);
 
     if (!ReadStartupConfig(GamePath(ConfigFileTail), Config))

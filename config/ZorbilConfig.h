@@ -6,6 +6,7 @@
 
 #include <QWidget>
 #include <array>
+#include <string>
 
 #include "config/Settings.h"
 
@@ -27,9 +28,9 @@ class SpinButton;
 class TConfigForm : public QWidget {
     Q_OBJECT
 public:
-    // Runs the creation steps: the large-fonts question, the game folder and
-    // the reading of section Config.
-    explicit TConfigForm(SoundLibrary& library, QWidget* parent = nullptr);
+    // Runs the creation steps: the large-fonts question, the game folder
+    // (the folder the program started in) and the reading of section Config.
+    TConfigForm(SoundLibrary& library, const std::string& gameFolder, QWidget* parent = nullptr);
 
     // The game window exists only after the dialog: OK sets its border,
     // starts the sound through its switches and shows it. Must be called
@@ -105,7 +106,7 @@ private:
     QList<QWidget*> TabOrder() const;
     void SetTabOrder();
     void ConnectHandlers();
-    void FormCreate();
+    void FormCreate(const std::string& gameFolder);
 
     void CheckBoxSonClick();
     void CBoxInterClick();

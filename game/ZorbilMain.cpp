@@ -36,7 +36,7 @@ TZorbilForm::TZorbilForm(SoundLibrary& sound, QWidget* configDialog)
       MenuOptions(new OptionsPanel(this)),
       MenuAide(new HelpPanel(this)),
       configDialog_(configDialog),
-      sound_(sound, *this, [this](const std::string& m) { ErrorBox(m); })
+      sound_(sound, *this, [this](const std::string& m) { ErrorBox(m); }, GameFolder())
 {
     setWindowTitle("Zorbil");
     QPalette p = palette();

@@ -5,7 +5,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <filesystem>
 #include <system_error>
 
 #include "shared/DataPaths.h"
@@ -15,15 +14,6 @@ namespace zorbil {
 namespace {
 
 std::string logPath;
-
-// At start, the game folder: for the installed game the player's own
-// folder, as the program's folder is not the player's to write.
-std::string CurrentFolder()
-{
-    std::error_code ec;
-    const auto folder = std::filesystem::current_path(ec);
-    return ec ? std::string() : folder.string();
-}
 
 void WriteAll(int fd, std::string_view bytes)
 {
@@ -42,14 +32,11 @@ void WriteAll(int fd, std::string_view bytes)
 
 }  // namespace
 
-void CreateLog()
+// The game folder, not the program's: for the installed game that is the
+// player's own folder, as the program's folder is not the player's to write.
+void CreateLog(const std::string& gameFolder)
 {
-    CreateLog(CurrentFolder());
-}
-
-void CreateLog(const std::string& folder)
-{
-    logPath = folder + LogFileTail;
+    logPath = DataPath(gameFolder, LogFileTail);
     const int fd = ::open(logPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (fd < 0)
         return;
@@ -67,8 +54,6 @@ void CreateLog(const std::string& folder)
 
 std::string LogPath()
 {
-    if (logPath.empty())
-        logPath = CurrentFolder() + LogFileTail;
     return logPath;
 }
 

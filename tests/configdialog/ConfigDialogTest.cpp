@@ -30,10 +30,7 @@ struct DialogRun {
     {
         if (config)
             dir.write(ConfigFileTail, config);
-        const auto previous = std::filesystem::current_path();
-        std::filesystem::current_path(dir.path());
-        form = std::make_unique<TConfigForm>(sound);
-        std::filesystem::current_path(previous);
+        form = std::make_unique<TConfigForm>(sound, dir.str());
         form->SetGameWindow(&game, game);
         creationBoxes = watcher.boxes;
         watcher.boxes.clear();
