@@ -6,6 +6,8 @@
 
 #include <cstdlib>
 
+#include "audio/SoundCodes.h"
+
 namespace zorbil {
 
 namespace {
@@ -18,14 +20,18 @@ constexpr int BufferFrames = 1024;
 
 std::vector<std::string> SdlDriversForOutput(int outputType)
 {
-    switch (outputType) {
-    case 0: return {};                             // no sound
-    case 1: return {"alsa"};                       // Windows Multimedia: the plain system device
-    case 3: return {"pipewire", "pulseaudio"};     // A3D
-    case 4: return {"dsp", "alsa"};                // Open Sound System
-    case 5: return {"pulseaudio", "pipewire"};     // Enlightenment Sound Daemon: a sound server
-    default: return {""};                          // DirectSound and unknown types: SDL decides
+    if (outputType == NoSoundOutput)
+        return {};
+    for (const DriverCode& driver : DriverCodes) {
+        if (driver.outputType != outputType)
+            continue;
+        std::vector<std::string> names;
+        for (const char* name : driver.sdlDrivers)
+            if (name)
+                names.emplace_back(name);
+        return names;
     }
+    return {""};  // an unknown type: SDL decides
 }
 
 SdlAudioDevice::~SdlAudioDevice()

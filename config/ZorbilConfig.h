@@ -8,6 +8,7 @@
 #include <array>
 #include <string>
 
+#include "audio/SoundCodes.h"
 #include "config/Settings.h"
 
 class QButtonGroup;
@@ -106,6 +107,9 @@ private:
     QList<QWidget*> TabOrder() const;
     void SetTabOrder();
     void ConnectHandlers();
+    // In the order of the driver and mixer codes' table.
+    std::array<QRadioButton*, DriverCodes.size()> DriverButtons() const;
+    std::array<QRadioButton*, MixerChoices> MixerButtons() const;
     void FormCreate(const std::string& gameFolder);
 
     void CheckBoxSonClick();
@@ -114,8 +118,9 @@ private:
     void SpinButtonMixRateDownClick();
     void SpinButtonQualUpClick();
     void SpinButtonQualDownClick();
-    void RBMixerClick(int baseCode);
-    void RBFixedMixerClick(int code);
+    // A mixer button selected: the Interpolation box goes with the mixers
+    // that offer it.
+    void RBMixerClick(MixerChoice choice);
     void BtnOKClick();
     void BtnQuitterClick();
 
