@@ -69,7 +69,8 @@ keys alt+o
 focus "Zorbil"
 decoder=
 for _ in $(seq 100); do
-  decoder=$(pgrep -P $game -x zorbil-decoder | head -n 1) && break
+  decoder=$(pgrep -P $game -x zorbil-decoder | head -n 1)
+  [ -n "$decoder" ] && break
   sleep 0.1
 done
 [ -n "$decoder" ] && [ "$(readlink "/proc/$decoder/exe")" = "$stage/usr/lib/games/zorbil/zorbil-decoder" ] ||
