@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "audio/GameSound.h"
+#include "audio/SoundDevice.h"
+
 #include "audio/SoundCodes.h"
 
 namespace zorbil {

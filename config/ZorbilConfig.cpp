@@ -13,7 +13,7 @@
 #include <type_traits>
 
 #include "assets/Artwork.h"
-#include "audio/GameSound.h"
+#include "audio/SoundDevice.h"
 #include "config/GameFolder.h"
 #include "config/LargeFonts.h"
 #include "config/MessageBoxes.h"

@@ -2,6 +2,7 @@
 // The configuration dialog: the program's first and main window. It chooses
 // the display mode and the sound set-up, keeps them in section Config of the
 // settings file, starts the sound device and hands over to the game window.
+// ZorbilConfig.cpp holds it but for the game controllers (ConfigPad.cpp).
 #pragma once
 
 #include <QWidget>
@@ -97,7 +98,7 @@ signals:
     void Closed();
 
 protected:
-    // Takes the game controllers' PadInputEvent.
+    // ConfigPad.cpp. Takes the game controllers' PadInputEvent.
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
@@ -124,7 +125,7 @@ private:
     void BtnOKClick();
     void BtnQuitterClick();
 
-    // A game controller: the D-pad moves the focus to the nearest control
+    // ConfigPad.cpp. A game controller: the D-pad moves the focus to the nearest control
     // (and left and right change the frequency and the quality), A acts as
     // Space does, Start confirms as OK does; B does nothing, since closing
     // the dialog ends the program.

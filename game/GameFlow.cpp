@@ -102,6 +102,21 @@ void TZorbilForm::tmrAnimateTimer()
     zorbil::tmrAnimateTimer();
 }
 
+void TZorbilForm::SpeedChange()
+{
+    tmrGame->setInterval(StepIntervalMs(MenuOptions->Speed->value()));
+}
+
+int TZorbilForm::SpeedPosition() const
+{
+    return MenuOptions->Speed->value();
+}
+
+void TZorbilForm::DonutScored()
+{
+    sound_.PlayEffect(DonutSoundTail);
+}
+
 void TZorbilForm::InterruptGame()
 {
     if (GameRunning)

@@ -216,21 +216,6 @@ void TZorbilForm::GreyAndClear()
     MenuOptions->SonAct->setChecked(false);
 }
 
-void TZorbilForm::SpeedChange()
-{
-    tmrGame->setInterval(StepIntervalMs(MenuOptions->Speed->value()));
-}
-
-int TZorbilForm::SpeedPosition() const
-{
-    return MenuOptions->Speed->value();
-}
-
-void TZorbilForm::DonutScored()
-{
-    sound_.PlayEffect(DonutSoundTail);
-}
-
 void TZorbilForm::ErrorBox(const std::string& message)
 {
     // The box keeps the keyboard until the player answers it: a snake left

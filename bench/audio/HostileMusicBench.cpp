@@ -21,6 +21,7 @@
 #include "audio/GameSound.h"
 #include "audio/HostileSounds.h"
 #include "audio/SdlSoundLibrary.h"
+#include "audio/SoundDevice.h"
 #include "support/GameDecoder.h"
 #include "support/TempGameFolder.h"
 

@@ -27,6 +27,7 @@
 #include "Writers.h"
 #include "audio/GameSound.h"
 #include "audio/SdlSoundLibrary.h"
+#include "audio/SoundDevice.h"
 #include "audio/SoundFiles.h"
 #include "audio/WaveFile.h"
 #include "support/GameDecoder.h"

@@ -20,6 +20,7 @@
 #include "HostileSounds.h"
 #include "RecordingSoundLibrary.h"
 #include "audio/SdlSoundLibrary.h"
+#include "audio/SoundDevice.h"
 #include "support/GameDecoder.h"
 #include "support/TempGameFolder.h"
 

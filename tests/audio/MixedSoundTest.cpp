@@ -15,6 +15,7 @@
 #include "RecordingSoundLibrary.h"
 #include "WaveFile.h"
 #include "audio/SdlSoundLibrary.h"
+#include "audio/SoundDevice.h"
 #include "support/TempGameFolder.h"
 #include "support/GameDecoder.h"
 

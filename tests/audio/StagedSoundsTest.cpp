@@ -12,6 +12,7 @@
 #include "DiskAudio.h"
 #include "RecordingSoundLibrary.h"
 #include "audio/SdlSoundLibrary.h"
+#include "audio/SoundDevice.h"
 #include "support/TempGameFolder.h"
 #include "support/GameDecoder.h"
 
