@@ -6,17 +6,10 @@
 
 #include <cstdlib>
 
+#include "audio/DecoderProtocol.h"
 #include "audio/SoundCodes.h"
 
 namespace zorbil {
-
-namespace {
-
-// Frames per mixing buffer: about 46 ms at the default 22050 Hz, short
-// enough for effects to follow the game, long enough not to underrun.
-constexpr int BufferFrames = 1024;
-
-}  // namespace
 
 std::vector<std::string> SdlDriversForOutput(int outputType)
 {
@@ -75,7 +68,7 @@ bool SdlAudioDevice::OpenWith(const std::string& driver, int device, int mixRate
     const char* name = device > 0 ? SDL_GetAudioDeviceName(device - 1, 0) : nullptr;
     // SDL converts to whatever the hardware wants, so the mixer always works
     // at the chosen rate in stereo 16-bit.
-    if (Mix_OpenAudioDevice(mixRate, AUDIO_S16SYS, 2, BufferFrames, name, 0) == 0)
+    if (Mix_OpenAudioDevice(mixRate, AUDIO_S16SYS, 2, MixBufferFrames, name, 0) == 0)
         return true;
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
     return false;

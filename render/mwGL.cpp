@@ -8,27 +8,13 @@
 #include <system_error>
 
 #include "shared/DataPaths.h"
+#include "shared/WriteAll.h"
 
 namespace zorbil {
 
 namespace {
 
 std::string logPath;
-
-void WriteAll(int fd, std::string_view bytes)
-{
-    while (!bytes.empty()) {
-        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0) {
-            const int error = errno;
-            ::close(fd);
-            throw std::system_error(error, std::generic_category(), "log.txt");
-        }
-        bytes.remove_prefix(size_t(n));
-    }
-}
 
 }  // namespace
 
@@ -44,11 +30,7 @@ void CreateLog(const std::string& gameFolder)
                                std::string(21, ' ') + "zorbil@example.org\r\n" + std::string(40, '-') +
                                "v0.01-\r\n"
                                "\r\n";
-    try {
-        WriteAll(fd, banner);
-    } catch (const std::system_error&) {
-        return;  // nothing is reported at start-up
-    }
+    WriteAll(fd, banner);  // nothing is reported at start-up
     ::close(fd);
 }
 
@@ -66,7 +48,11 @@ void LogLine(std::string_view text)
         return;
     std::string line(text);
     line += "\r\n";
-    WriteAll(fd, line);
+    if (!WriteAll(fd, line)) {
+        const int error = errno;
+        ::close(fd);
+        throw std::system_error(error, std::generic_category(), "log.txt");
+    }
     if (::close(fd) != 0)
         throw std::system_error(errno, std::generic_category(), "log.txt");
 }
