@@ -49,7 +49,7 @@ distribution_flags() {
   )
   if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
     SOURCE_DATE_EPOCH=$(git -C "$ROOT" log -1 --format=%ct 2>/dev/null) ||
-      SOURCE_DATE_EPOCH=$(date -d "$(sed -n 's/^ -- .*>  //p' "$ROOT/ChangeLog" | head -n 1)" +%s)
+      SOURCE_DATE_EPOCH=$(dpkg-parsechangelog --file "$ROOT/ChangeLog" --show-field Timestamp)
   fi
   export SOURCE_DATE_EPOCH
 }

@@ -4,6 +4,8 @@
 #include <QMessageBox>
 #include <exception>
 
+#include "shared/Title.h"
+
 namespace zorbil {
 
 ZorbilApplication::ZorbilApplication(int& argc, char** argv) : QApplication(argc, argv)

@@ -8,8 +8,6 @@
 
 namespace zorbil {
 
-inline constexpr const char* ApplicationTitle = "Zorbil - Version 1.0";
-
 class ZorbilApplication : public QApplication {
 public:
     ZorbilApplication(int& argc, char** argv);

@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The program's start-up: the window-system platform, the application and
-// its title, the player's language, the texture log, the configuration
-// dialog (created first, so it is the main window), the game window created
-// hidden, then the message loop until the dialog closes.
+// its title, the player's language, the game folder and the texture log in
+// it, the configuration dialog (created first, so it is the main window),
+// the game window created hidden, then the message loop until the dialog
+// closes.
 #include <QMessageBox>
 #include <cstdio>
 #include <exception>
+#include <filesystem>
+#include <string>
 
 #include "app/Language.h"
 #include "app/PlatformChoice.h"
@@ -15,13 +18,18 @@
 #include "game/ZorbilMain.h"
 #include "input/PadPoller.h"
 #include "render/mwGL.h"
+#include "shared/Title.h"
 
 int main(int argc, char** argv)
 {
     zorbil::ChooseWindowPlatform();
     zorbil::ZorbilApplication app(argc, argv);
     zorbil::InstallPlayerLanguage(app);
-    zorbil::CreateLog();
+    // The program starts in its game folder; the options screen's file lists
+    // move the current directory later on.
+    std::error_code noFolder;
+    const std::string gameFolder = std::filesystem::current_path(noFolder).string();
+    zorbil::CreateLog(gameFolder);
     zorbil::SetDecoderNotice([](const char* message) {
         std::fprintf(stderr, "zorbil: %s\n", qUtf8Printable(QCoreApplication::translate("Messages", message)));
     });
@@ -33,7 +41,7 @@ int main(int argc, char** argv)
     zorbil::PadPoller pads;
     pads.Start();
     try {
-        zorbil::TConfigForm config(sound);
+        zorbil::TConfigForm config(sound, gameFolder);
         QObject::connect(&config, &zorbil::TConfigForm::Closed, &app, &QCoreApplication::quit);
         zorbil::TZorbilForm game(sound, &config);
         config.SetGameWindow(&game, game);

@@ -50,6 +50,11 @@ inline constexpr char MusicTag[4] = {'M', 'U', 'S', 'C'};
 
 inline constexpr int FrameBytes = 4;  // stereo, 16-bit
 
+// Frames per mixing buffer, in the game and in its decoders alike: about
+// 46 ms at the default 22050 Hz, short enough for effects to follow the
+// game, long enough not to underrun.
+inline constexpr int MixBufferFrames = 1024;
+
 // A stream that ends within this length is decoded whole and played from
 // memory on a channel of its own, overlapping everything else; a longer one
 // plays in the single music slot.

@@ -3,12 +3,10 @@
 
 #include <utility>
 
-#include "config/GameFolder.h"
-
 namespace zorbil {
 
-GameSound::GameSound(SoundLibrary& library, SoundSwitches& switches, ErrorBox error)
-    : library_(library), switches_(switches), error_(std::move(error))
+GameSound::GameSound(SoundLibrary& library, SoundSwitches& switches, ErrorBox error, std::string gameFolder)
+    : library_(library), switches_(switches), error_(std::move(error)), gameFolder_(std::move(gameFolder))
 {
 }
 
@@ -24,11 +22,12 @@ void GameSound::StopMusicBeforeStart()
 void GameSound::PlayMenuMusic()
 {
     try {
-        library_.Preload(GamePath(DonutSoundTail));
-        library_.Preload(GamePath(OverSoundTail));
+        library_.Preload(DataPath(gameFolder_, DonutSoundTail));
+        library_.Preload(DataPath(gameFolder_, OverSoundTail));
         StopMusicBeforeStart();
         if (switches_.MusicOn()) {
-            MenuStream = library_.StreamOpenFile(GamePath(MenuMusicTail), SoundLibrary::ModeLoopNormal, 512);
+            MenuStream =
+                library_.StreamOpenFile(DataPath(gameFolder_, MenuMusicTail), SoundLibrary::ModeLoopNormal, 512);
             library_.StreamPlay(-1, MenuStream);
         }
     } catch (...) {
@@ -80,7 +79,7 @@ void GameSound::PlayEffect(const std::string& tail)
 {
     try {
         if (switches_.EffectsOn()) {
-            EffectStream = library_.StreamOpenFile(GamePath(tail), SoundLibrary::Mode2D, 512);
+            EffectStream = library_.StreamOpenFile(DataPath(gameFolder_, tail), SoundLibrary::Mode2D, 512);
             library_.StreamPlay(-1, EffectStream);
         }
     } catch (...) {

@@ -6,26 +6,25 @@
 
 #include <cstdlib>
 
+#include "audio/DecoderProtocol.h"
+#include "audio/SoundCodes.h"
+
 namespace zorbil {
-
-namespace {
-
-// Frames per mixing buffer: about 46 ms at the default 22050 Hz, short
-// enough for effects to follow the game, long enough not to underrun.
-constexpr int BufferFrames = 1024;
-
-}  // namespace
 
 std::vector<std::string> SdlDriversForOutput(int outputType)
 {
-    switch (outputType) {
-    case 0: return {};                             // no sound
-    case 1: return {"alsa"};                       // Windows Multimedia: the plain system device
-    case 3: return {"pipewire", "pulseaudio"};     // A3D
-    case 4: return {"dsp", "alsa"};                // Open Sound System
-    case 5: return {"pulseaudio", "pipewire"};     // Enlightenment Sound Daemon: a sound server
-    default: return {""};                          // DirectSound and unknown types: SDL decides
+    if (outputType == NoSoundOutput)
+        return {};
+    for (const DriverCode& driver : DriverCodes) {
+        if (driver.outputType != outputType)
+            continue;
+        std::vector<std::string> names;
+        for (const char* name : driver.sdlDrivers)
+            if (name)
+                names.emplace_back(name);
+        return names;
     }
+    return {""};  // an unknown type: SDL decides
 }
 
 SdlAudioDevice::~SdlAudioDevice()
@@ -69,7 +68,7 @@ bool SdlAudioDevice::OpenWith(const std::string& driver, int device, int mixRate
     const char* name = device > 0 ? SDL_GetAudioDeviceName(device - 1, 0) : nullptr;
     // SDL converts to whatever the hardware wants, so the mixer always works
     // at the chosen rate in stereo 16-bit.
-    if (Mix_OpenAudioDevice(mixRate, AUDIO_S16SYS, 2, BufferFrames, name, 0) == 0)
+    if (Mix_OpenAudioDevice(mixRate, AUDIO_S16SYS, 2, MixBufferFrames, name, 0) == 0)
         return true;
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
     return false;

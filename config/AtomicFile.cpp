@@ -8,22 +8,11 @@
 #include <atomic>
 #include <cerrno>
 
+#include "shared/WriteAll.h"
+
 namespace zorbil {
 
 namespace {
-
-bool WriteAll(int fd, std::string_view bytes)
-{
-    while (!bytes.empty()) {
-        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        bytes.remove_prefix(static_cast<size_t>(n));
-    }
-    return true;
-}
 
 std::string FolderOf(const std::string& path)
 {

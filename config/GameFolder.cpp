@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "config/GameFolder.h"
 
-#include <filesystem>
+#include "shared/DataPaths.h"
 
 namespace zorbil {
 
@@ -21,18 +21,9 @@ void SetGameFolder(std::string folder)
     gameFolder = std::move(folder);
 }
 
-void CaptureGameFolder()
-{
-    std::error_code ec;
-    SetGameFolder(std::filesystem::current_path(ec).string());
-}
-
 std::string GamePath(std::string_view tail)
 {
-    // The root folder keeps its separator; do not double it.
-    if (gameFolder == "/" && !tail.empty() && tail.front() == '/')
-        return std::string(tail);
-    return gameFolder + std::string(tail);
+    return DataPath(gameFolder, tail);
 }
 
 }  // namespace zorbil

@@ -5,6 +5,7 @@
 #include <initializer_list>
 #include <string_view>
 
+#include "audio/SoundCodes.h"
 #include "config/IniFile.h"
 #include "config/IniInteger.h"
 
@@ -14,14 +15,14 @@ namespace {
 
 struct Key {
     const char* name;
-    const char* defaultText;
+    int32_t defaultValue;
     int32_t* value;
 };
 
 bool ReadKeys(const std::string& path, const char* section, std::initializer_list<Key> keys)
 {
     for (const Key& k : keys)
-        if (!ParseIniInteger(ReadProfileString(path, section, k.name, k.defaultText), *k.value))
+        if (!ParseIniInteger(ReadProfileString(path, section, k.name, std::to_string(k.defaultValue)), *k.value))
             return false;
     return true;
 }
@@ -45,25 +46,28 @@ void Fallback(int32_t& value, std::initializer_list<int32_t> valid, int32_t fall
 bool ReadStartupConfig(const std::string& path, StartupConfig& c)
 {
     const bool ok = ReadKeys(path, "Config",
-                             {{"MixRate", "22050", &c.MixRate},
-                              {"Quality", "16", &c.Quality},
-                              {"Interp", "1", &c.Interp},
-                              {"SonAct", "1", &c.SonAct},
-                              {"Drv", "2", &c.Drv},
-                              {"Mixer", "11", &c.Mixer},
-                              {"Aff", "1", &c.Aff}});
+                             {{"MixRate", DefaultMixRate, &c.MixRate},
+                              {"Quality", 16, &c.Quality},
+                              {"Interp", 1, &c.Interp},
+                              {"SonAct", 1, &c.SonAct},
+                              {"Drv", DefaultDriverCode, &c.Drv},
+                              {"Mixer", DefaultMixerCode, &c.Mixer},
+                              {"Aff", 1, &c.Aff}});
     ApplyFallback(c);
     return ok;
 }
 
 void ApplyFallback(StartupConfig& c)
 {
-    Fallback(c.MixRate, {8000, 11025, 16000, 22050, 32000, 44100}, 22050);
+    if (!IsMixRate(c.MixRate))
+        c.MixRate = DefaultMixRate;
     Fallback(c.Quality, {8, 16}, 16);
     Fallback(c.Interp, {0, 1}, 1);
     Fallback(c.SonAct, {0, 1}, 1);
-    Fallback(c.Drv, {1, 2, 3, 4, 5}, 2);
-    Fallback(c.Mixer, {11, 12, 21, 22, 3, 41, 42, 5}, 2);
+    if (!DriverButton(c.Drv))
+        c.Drv = DefaultDriverCode;
+    if (!FindMixerCode(c.Mixer))
+        c.Mixer = FallbackMixerCode;
     Fallback(c.Aff, {1, 2}, 1);
 }
 
@@ -82,7 +86,7 @@ bool SaveStartupConfig(const std::string& path, const StartupConfig& c)
 bool ReadOptions(const std::string& path, GameOptions& o)
 {
     return ReadKeys(path, "Options",
-                    {{"Speed", "5", &o.Speed}, {"SonAct", "1", &o.SonAct}, {"MusAct", "1", &o.MusAct}});
+                    {{"Speed", 5, &o.Speed}, {"SonAct", 1, &o.SonAct}, {"MusAct", 1, &o.MusAct}});
 }
 
 bool SaveOptions(const std::string& path, const GameOptions& o)

@@ -10,8 +10,6 @@
 
 namespace zorbil {
 
-inline constexpr const char* ConfigFileTail = "/Data/Config.dat";
-
 inline constexpr const char* ConfigReadErrorMessage = ZORBIL_TRANSLATABLE(
     "Messages",
     "Impossible de lire la configuration du jeu depuis le fichier Config.dat. Assurez-vous que le répertoire Data "

@@ -13,7 +13,7 @@
 #include <type_traits>
 
 #include "assets/Artwork.h"
-#include "audio/GameSound.h"
+#include "audio/SoundDevice.h"
 #include "config/GameFolder.h"
 #include "config/LargeFonts.h"
 #include "config/MessageBoxes.h"
@@ -21,12 +21,11 @@
 #include "config/SpinButton.h"
 #include "controls/FocusHalo.h"
 #include "controls/InstantAccelerators.h"
+#include "shared/DataPaths.h"
 
 namespace zorbil {
 
 namespace {
-
-constexpr std::array<int32_t, 6> MixRates = {8000, 11025, 16000, 22050, 32000, 44100};
 
 template <typename T>
 T* Place(QWidget* parent, int left, int top, int width, int height, const QString& text = {})
@@ -91,7 +90,7 @@ void Emphasise(QWidget* widget, bool bold)
 
 }  // namespace
 
-TConfigForm::TConfigForm(SoundLibrary& library, QWidget* parent)
+TConfigForm::TConfigForm(SoundLibrary& library, const std::string& gameFolder, QWidget* parent)
     : QWidget(parent), library_(library), halo_(new FocusHalo(this))
 {
     setWindowTitle("Zorbil - Configuration");
@@ -113,7 +112,7 @@ TConfigForm::TConfigForm(SoundLibrary& library, QWidget* parent)
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->geometry().center() - rect().center());
 
-    FormCreate();
+    FormCreate(gameFolder);
 }
 
 void TConfigForm::CreateControls()
@@ -212,18 +211,26 @@ void TConfigForm::ConnectHandlers()
     OnSelected(RBtnFull, [this] { Config.Aff = 1; });
     OnSelected(RBtnWin, [this] { Config.Aff = 2; });
 
-    const std::array drivers = {RBWMM, RBDS, RBOSS, RBESD, RBA3D};
+    const auto drivers = DriverButtons();
     for (size_t i = 0; i < drivers.size(); ++i)
-        OnSelected(drivers[i], [this, code = int32_t(i + 1)] { Config.Drv = code; });
+        OnSelected(drivers[i], [this, code = DriverCodes[i].code] { Config.Drv = code; });
 
-    OnSelected(RBMAuto, [this] { RBMixerClick(10); });
-    OnSelected(RBMPMMX, [this] { RBMixerClick(20); });
-    OnSelected(RBMPII, [this] { RBMixerClick(40); });
-    OnSelected(RBMPNoMMX, [this] { RBFixedMixerClick(3); });
-    OnSelected(RBFPU, [this] { RBFixedMixerClick(5); });
+    const auto mixers = MixerButtons();
+    for (size_t i = 0; i < mixers.size(); ++i)
+        OnSelected(mixers[i], [this, choice = MixerChoice(i)] { RBMixerClick(choice); });
 
     connect(BtnOK, &QPushButton::clicked, this, &TConfigForm::BtnOKClick);
     connect(BtnQuitter, &QPushButton::clicked, this, &TConfigForm::BtnQuitterClick);
+}
+
+std::array<QRadioButton*, DriverCodes.size()> TConfigForm::DriverButtons() const
+{
+    return {RBWMM, RBDS, RBOSS, RBESD, RBA3D};
+}
+
+std::array<QRadioButton*, MixerChoices> TConfigForm::MixerButtons() const
+{
+    return {RBMAuto, RBMPMMX, RBMPNoMMX, RBMPII, RBFPU};
 }
 
 std::array<QWidget*, 19> TConfigForm::SoundControls() const
@@ -233,12 +240,12 @@ std::array<QWidget*, 19> TConfigForm::SoundControls() const
             RBFPU};
 }
 
-void TConfigForm::FormCreate()
+void TConfigForm::FormCreate(const std::string& gameFolder)
 {
     if (LargeFontsScreen() && !AskQuestion(this, LargeFontsQuestion))
         quitRequested_ = true;
 
-    CaptureGameFolder();
+    SetGameFolder(gameFolder);
     CheckBoxSon->setChecked(true);
 
     if (!ReadStartupConfig(GamePath(ConfigFileTail), Config))
@@ -250,34 +257,12 @@ void TConfigForm::FormCreate()
     CheckBoxSon->setChecked(Config.SonAct == 1);
     (Config.Aff == 2 ? RBtnWin : RBtnFull)->setChecked(true);
 
-    const std::array drivers = {RBWMM, RBDS, RBOSS, RBESD, RBA3D};
-    if (Config.Drv >= 1 && Config.Drv <= 5)
-        drivers[Config.Drv - 1]->setChecked(true);
-
-    switch (Config.Mixer) {
-    case 11:
-    case 12:
-        RBMAuto->setChecked(true);
-        break;
-    case 21:
-    case 22:
-        RBMPMMX->setChecked(true);
-        break;
-    case 3:
-        RBMPNoMMX->setChecked(true);
-        break;
-    case 41:
-    case 42:
-        RBMPII->setChecked(true);
-        break;
-    case 5:
-        RBFPU->setChecked(true);
-        break;
-    default:
-        // The fallback code 2 keeps the designed Auto selection and is
-        // written back unchanged until the player picks a mixer.
-        break;
-    }
+    if (const auto button = DriverButton(Config.Drv))
+        DriverButtons()[*button]->setChecked(true);
+    // The fallback code 2 keeps the designed Auto selection and is written
+    // back unchanged until the player picks a mixer.
+    if (const MixerCode* mixer = FindMixerCode(Config.Mixer))
+        MixerButtons()[size_t(mixer->choice)]->setChecked(true);
 
     // Selecting a mixer may have enabled the Interpolation box again.
     if (Config.SonAct == 0)
@@ -356,16 +341,10 @@ void TConfigForm::SpinButtonQualDownClick()
     ShowQuality();
 }
 
-void TConfigForm::RBMixerClick(int baseCode)
+void TConfigForm::RBMixerClick(MixerChoice choice)
 {
-    CBoxInter->setEnabled(true);
-    Config.Mixer = baseCode + (Config.Interp == 1 ? 2 : 1);
-}
-
-void TConfigForm::RBFixedMixerClick(int code)
-{
-    CBoxInter->setEnabled(false);
-    Config.Mixer = code;
+    CBoxInter->setEnabled(OffersInterpolation(choice));
+    Config.Mixer = MixerCodeFor(choice, Config.Interp == 1);
 }
 
 void TConfigForm::SetGameWindow(QWidget* window, SoundSwitches& switches)

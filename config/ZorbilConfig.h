@@ -2,11 +2,14 @@
 // The configuration dialog: the program's first and main window. It chooses
 // the display mode and the sound set-up, keeps them in section Config of the
 // settings file, starts the sound device and hands over to the game window.
+// ZorbilConfig.cpp holds it but for the game controllers (ConfigPad.cpp).
 #pragma once
 
 #include <QWidget>
 #include <array>
+#include <string>
 
+#include "audio/SoundCodes.h"
 #include "config/Settings.h"
 
 class QButtonGroup;
@@ -27,9 +30,9 @@ class SpinButton;
 class TConfigForm : public QWidget {
     Q_OBJECT
 public:
-    // Runs the creation steps: the large-fonts question, the game folder and
-    // the reading of section Config.
-    explicit TConfigForm(SoundLibrary& library, QWidget* parent = nullptr);
+    // Runs the creation steps: the large-fonts question, the game folder
+    // (the folder the program started in) and the reading of section Config.
+    TConfigForm(SoundLibrary& library, const std::string& gameFolder, QWidget* parent = nullptr);
 
     // The game window exists only after the dialog: OK sets its border,
     // starts the sound through its switches and shows it. Must be called
@@ -95,7 +98,7 @@ signals:
     void Closed();
 
 protected:
-    // Takes the game controllers' PadInputEvent.
+    // ConfigPad.cpp. Takes the game controllers' PadInputEvent.
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
@@ -105,7 +108,10 @@ private:
     QList<QWidget*> TabOrder() const;
     void SetTabOrder();
     void ConnectHandlers();
-    void FormCreate();
+    // In the order of the driver and mixer codes' table.
+    std::array<QRadioButton*, DriverCodes.size()> DriverButtons() const;
+    std::array<QRadioButton*, MixerChoices> MixerButtons() const;
+    void FormCreate(const std::string& gameFolder);
 
     void CheckBoxSonClick();
     void CBoxInterClick();
@@ -113,12 +119,13 @@ private:
     void SpinButtonMixRateDownClick();
     void SpinButtonQualUpClick();
     void SpinButtonQualDownClick();
-    void RBMixerClick(int baseCode);
-    void RBFixedMixerClick(int code);
+    // A mixer button selected: the Interpolation box goes with the mixers
+    // that offer it.
+    void RBMixerClick(MixerChoice choice);
     void BtnOKClick();
     void BtnQuitterClick();
 
-    // A game controller: the D-pad moves the focus to the nearest control
+    // ConfigPad.cpp. A game controller: the D-pad moves the focus to the nearest control
     // (and left and right change the frequency and the quality), A acts as
     // Space does, Start confirms as OK does; B does nothing, since closing
     // the dialog ends the program.

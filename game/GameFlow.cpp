@@ -17,6 +17,7 @@
 #include "screens/OptionsPanel.h"
 #include "screens/PausePanel.h"
 #include "screens/ScoresPanel.h"
+#include "shared/DataPaths.h"
 #include "translations/Translatable.h"
 
 namespace zorbil {
@@ -99,6 +100,21 @@ void TZorbilForm::tmrGameTimer()
 void TZorbilForm::tmrAnimateTimer()
 {
     zorbil::tmrAnimateTimer();
+}
+
+void TZorbilForm::SpeedChange()
+{
+    tmrGame->setInterval(StepIntervalMs(MenuOptions->Speed->value()));
+}
+
+int TZorbilForm::SpeedPosition() const
+{
+    return MenuOptions->Speed->value();
+}
+
+void TZorbilForm::DonutScored()
+{
+    sound_.PlayEffect(DonutSoundTail);
 }
 
 void TZorbilForm::InterruptGame()

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include "config/GameFolder.h"
+#include "shared/DataPaths.h"
 
 namespace zorbil {
 

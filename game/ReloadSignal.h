@@ -3,11 +3,7 @@
 // the selected background picture into the current drawing context.
 #pragma once
 
-#include <string>
-
 namespace zorbil {
-
-inline constexpr const char* ReloadSignalTail = "/Data/Temp.dat";
 
 // Creates the file, or empties an existing one. False when that fails.
 bool WriteReloadSignal();

@@ -22,6 +22,7 @@
 #include "screens/PausePanel.h"
 #include "screens/ScoresFile.h"
 #include "screens/ScoresPanel.h"
+#include "shared/DataPaths.h"
 
 namespace zorbil {
 
@@ -35,7 +36,7 @@ TZorbilForm::TZorbilForm(SoundLibrary& sound, QWidget* configDialog)
       MenuOptions(new OptionsPanel(this)),
       MenuAide(new HelpPanel(this)),
       configDialog_(configDialog),
-      sound_(sound, *this, [this](const std::string& m) { ErrorBox(m); })
+      sound_(sound, *this, [this](const std::string& m) { ErrorBox(m); }, GameFolder())
 {
     setWindowTitle("Zorbil");
     QPalette p = palette();
@@ -213,21 +214,6 @@ void TZorbilForm::GreyAndClear()
     MenuOptions->SonAct->setEnabled(false);
     MenuOptions->MusicAct->setChecked(false);
     MenuOptions->SonAct->setChecked(false);
-}
-
-void TZorbilForm::SpeedChange()
-{
-    tmrGame->setInterval(StepIntervalMs(MenuOptions->Speed->value()));
-}
-
-int TZorbilForm::SpeedPosition() const
-{
-    return MenuOptions->Speed->value();
-}
-
-void TZorbilForm::DonutScored()
-{
-    sound_.PlayEffect(DonutSoundTail);
 }
 
 void TZorbilForm::ErrorBox(const std::string& message)

@@ -14,6 +14,11 @@
 // takes what the game controllers do while it is active (PadPoller's
 // events). Leaving the window for another one, or unplugging a controller,
 // pauses a running game.
+//
+// Its methods live in four files, and each group below names its file:
+// ZorbilMain.cpp (the window itself), GameFlow.cpp (the course of a game),
+// ZorbilNavigation.cpp (the screens' buttons) and ZorbilPad.cpp (the game
+// controllers).
 #pragma once
 
 #include <QTimer>
@@ -21,6 +26,7 @@
 
 #include "audio/GameSound.h"
 #include "audio/SoundLibrary.h"
+#include "audio/SoundSwitches.h"
 #include "game/GameRules.h"
 #include "render/CgWindow.h"
 
@@ -39,6 +45,8 @@ class PausePanel;
 class TZorbilForm : public TCGForm, public SoundSwitches, private GameHooks {
     Q_OBJECT
 public:
+    // ZorbilMain.cpp: the window's creation, showing, fitting and closing,
+    // the options it reads, the sound switches and the error box.
     TZorbilForm(SoundLibrary& sound, QWidget* configDialog);
     ~TZorbilForm() override;
 
@@ -47,7 +55,8 @@ public:
     std::string SelectedMusic() const override;
     void GreyAndClear() override;
 
-    // The course of a game.
+    // GameFlow.cpp: the course of a game, from "&Jouer" through the steps
+    // and the game keys to the game over.
     void BtnJouerClick();
     void ShowChoiceWarning();
     void LaunchGame();
@@ -57,7 +66,8 @@ public:
     void tmrGameTimer();
     void tmrAnimateTimer();
 
-    // The screens' buttons.
+    // ZorbilNavigation.cpp: the screens' buttons, which panels show and how
+    // a screen returns to the game or to the main menu.
     void BtnScoresClick();
     void BtnAideClick();
     void BtnOptionsClick();
@@ -82,24 +92,23 @@ public:
     TWRenderer* Renderer() const { return renderer_.get(); }
 
 protected:
-    // Takes the game controllers' PadInputEvent.
-    bool event(QEvent* event) override;
+    // ZorbilMain.cpp
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
-    // GameKeyDown: sees the window's key presses before its controls during
-    // a game, and lets every key go on. Also refits a framed window once the
-    // window manager has framed it.
+    // GameFlow.cpp. GameKeyDown: sees the window's key presses before its
+    // controls during a game, and lets every key go on. Also refits a framed
+    // window once the window manager has framed it.
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // ZorbilPad.cpp. Takes the game controllers' PadInputEvent.
+    bool event(QEvent* event) override;
 
 private:
+    // ZorbilMain.cpp
     void FormCreate();
     void FormShow();
     void FormClose();
-    // The player went to another window or unplugged a controller: a
-    // running game pauses as with Esc.
-    void FormDeactivate();
     // Full screen covers the work area without a frame; windowed, the frame
     // covers it and the window keeps that size. On a Wayland session the
     // compositor's full-screen and maximised states do it.
@@ -109,7 +118,10 @@ private:
     void ReadOptionsAndBestScore();
     void PointFileLists();
     void ConnectHandlers();
+    // The error box; a running game's steps wait until it is answered.
+    void ErrorBox(const std::string& message);
 
+    // GameFlow.cpp
     void GameKeyDown(int qtKey);
     bool IsOurWindow(QObject* receiver) const;
     void AttachGameKeys();
@@ -119,7 +131,13 @@ private:
     void PauseGame();
     // Drawing state back, renderer running.
     void ResumeRenderer();
+    // The player went to another window or unplugged a controller: a
+    // running game pauses as with Esc.
+    void FormDeactivate();
+    int SpeedPosition() const override;
+    void DonutScored() override;
 
+    // ZorbilPad.cpp
     void PadInput(const PadEvent& event);
     // The options and help screens' own use of the D-pad, B and the
     // shoulder buttons; false for what goes on as a key.
@@ -130,12 +148,6 @@ private:
     // controls while a controller is plugged in, so that A has something to
     // act on.
     void KeepPadFocus();
-
-    int SpeedPosition() const override;
-    void DonutScored() override;
-
-    // The error box; a running game's steps wait until it is answered.
-    void ErrorBox(const std::string& message);
 
     QWidget* configDialog_;
     GameSound sound_;

@@ -13,6 +13,7 @@
 #include "screens/PausePanel.h"
 #include "screens/ScoresFile.h"
 #include "screens/ScoresPanel.h"
+#include "shared/DataPaths.h"
 #include "translations/Translatable.h"
 
 namespace zorbil {

@@ -8,6 +8,7 @@
 #include "render/GLThread.h"
 #include "render/mwTex.h"
 #include "render/mwUtil.h"
+#include "shared/DataPaths.h"
 
 namespace zorbil {
 
@@ -19,7 +20,7 @@ void TWRenderer::LoadBackground()
         std::filesystem::current_path(GameFolder());
         Texture = mwLoadPCX(selectedTexture_());
         BindTexture(Texture);
-        MoveFileNoReplace(GamePath("/log.txt"), GamePath("/Data/Log.txt"));
+        MoveFileNoReplace(GamePath(LogFileTail), GamePath(MovedLogTail));
         std::filesystem::remove(signalPath_, ignored);
     } catch (const std::exception&) {
         // Reported once: the signal goes too when it can, and the failure is

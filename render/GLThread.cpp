@@ -10,6 +10,7 @@
 #include "config/GameFolder.h"
 #include "render/CgWindow.h"
 #include "render/FontLists.h"
+#include "shared/DataPaths.h"
 
 namespace zorbil {
 
@@ -78,7 +79,7 @@ void TWRenderer::SetupScene()
         light.Enable();
     }
 
-    signalPath_ = GamePath("/Data/Temp.dat");
+    signalPath_ = GamePath(ReloadSignalTail);
     backgroundFailed_ = false;
     ++sceneGeneration_;
     sceneReady_ = true;

@@ -17,6 +17,9 @@
 // "/Data/Temp.dat", since a new context has no background). Interruption or
 // end of play: Suspend, then FreeScene. Everything but the thread body is
 // called from the user-interface thread.
+//
+// GLThread.cpp holds the thread and the drawing state, SceneDrawing.cpp the
+// frame's drawing, BackgroundLoading.cpp the answer to the reload signal.
 #pragma once
 
 #include <GL/gl.h>
@@ -32,7 +35,7 @@
 
 #include "render/CgGeometry.h"
 #include "render/CgLight.h"
-#include "render/RenderErrorBox.h"
+#include "shared/ErrorBox.h"
 #include "translations/Translatable.h"
 
 struct GLUquadric;
@@ -70,7 +73,8 @@ public:
     // Stops the loop between two frames; does not wait for the thread.
     void Suspend();
 
-    // One frame. Draws nothing when there is no drawing state.
+    // SceneDrawing.cpp. One frame. Draws nothing when there is no drawing
+    // state.
     void DrawScene();
 
     // Texture name of the last background load, 0 when it failed or none
@@ -83,8 +87,10 @@ protected:
 
 private:
     void Frame();
+    // SceneDrawing.cpp
     void DrawSnake(bool shadow);
     void DrawDonut(bool shadow);
+    // BackgroundLoading.cpp
     void LoadBackground();
 
     TCGForm& window_;

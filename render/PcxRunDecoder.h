@@ -20,8 +20,6 @@ public:
     // run that would go past the last pixel is dropped.
     bool Feed(const uint8_t* data, size_t size);
 
-    size_t Written() const { return written_; }
-
     // Pixels the data never reached become opaque black.
     void FillRest();
 

@@ -5,51 +5,24 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <filesystem>
 #include <system_error>
+
+#include "shared/DataPaths.h"
+#include "shared/WriteAll.h"
 
 namespace zorbil {
 
 namespace {
 
-constexpr const char* LogName = "/log.txt";
-
 std::string logPath;
-
-// At start, the game folder: for the installed game the player's own
-// folder, as the program's folder is not the player's to write.
-std::string CurrentFolder()
-{
-    std::error_code ec;
-    const auto folder = std::filesystem::current_path(ec);
-    return ec ? std::string() : folder.string();
-}
-
-void WriteAll(int fd, std::string_view bytes)
-{
-    while (!bytes.empty()) {
-        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0) {
-            const int error = errno;
-            ::close(fd);
-            throw std::system_error(error, std::generic_category(), "log.txt");
-        }
-        bytes.remove_prefix(size_t(n));
-    }
-}
 
 }  // namespace
 
-void CreateLog()
+// The game folder, not the program's: for the installed game that is the
+// player's own folder, as the program's folder is not the player's to write.
+void CreateLog(const std::string& gameFolder)
 {
-    CreateLog(CurrentFolder());
-}
-
-void CreateLog(const std::string& folder)
-{
-    logPath = folder + LogName;
+    logPath = DataPath(gameFolder, LogFileTail);
     const int fd = ::open(logPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (fd < 0)
         return;
@@ -57,18 +30,12 @@ void CreateLog(const std::string& folder)
                                std::string(21, ' ') + "zorbil@example.org\r\n" + std::string(40, '-') +
                                "v0.01-\r\n"
                                "\r\n";
-    try {
-        WriteAll(fd, banner);
-    } catch (const std::system_error&) {
-        return;  // nothing is reported at start-up
-    }
+    WriteAll(fd, banner);  // nothing is reported at start-up
     ::close(fd);
 }
 
 std::string LogPath()
 {
-    if (logPath.empty())
-        logPath = CurrentFolder() + LogName;
     return logPath;
 }
 
@@ -81,7 +48,11 @@ void LogLine(std::string_view text)
         return;
     std::string line(text);
     line += "\r\n";
-    WriteAll(fd, line);
+    if (!WriteAll(fd, line)) {
+        const int error = errno;
+        ::close(fd);
+        throw std::system_error(error, std::generic_category(), "log.txt");
+    }
     if (::close(fd) != 0)
         throw std::system_error(errno, std::generic_category(), "log.txt");
 }

@@ -9,13 +9,11 @@
 namespace zorbil {
 
 // Program start, before any window exists: creates or truncates "log.txt"
-// in the current directory, which is the game folder then, and writes the
-// four-line banner. A file that cannot be created is silently left alone.
-void CreateLog();
-// The same in a given folder.
-void CreateLog(const std::string& folder);
+// in the game folder and writes the four-line banner. A file that cannot be
+// created is silently left alone.
+void CreateLog(const std::string& gameFolder);
 
-// The log file's full name.
+// The log file's full name; empty before CreateLog.
 std::string LogPath();
 
 // Appends one line. A log file that cannot be opened (for example because a

@@ -7,11 +7,11 @@
 #include <QUrl>
 #include <algorithm>
 
-#include "config/GameFolder.h"
 #include "controls/LnkLabel.h"
 #include "screens/Fonts.h"
 #include "screens/HelpPanel.h"
 #include "assets/Artwork.h"
+#include "shared/Title.h"
 
 namespace zorbil {
 
@@ -70,8 +70,8 @@ void FillAboutPage(QWidget* page)
     name->setFrameStyle(QFrame::Panel | QFrame::Sunken);
 
     Text(page,
-         QCoreApplication::translate("AboutPage",
-                                     "Zorbil - Version 1.0 - © 2026 les auteurs de Zorbil, logiciel libre"),
+         QCoreApplication::translate("AboutPage", "%1 - © 2026 les auteurs de Zorbil, logiciel libre")
+             .arg(ApplicationTitle),
          175, 98);
     Text(page, QCoreApplication::translate("AboutPage", "Affichage 3D : OpenGL, GLU et freeglut (Mesa 3D)"), 176, 120);
     Text(page, QCoreApplication::translate("AboutPage", "Fenêtres et écrans : Qt 6 (The Qt Company)"), 176, 143);

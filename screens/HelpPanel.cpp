@@ -14,6 +14,7 @@
 #include "screens/AboutPage.h"
 #include "screens/Fonts.h"
 #include "screens/HelpTexts.h"
+#include "shared/DataPaths.h"
 #include "assets/Artwork.h"
 
 namespace zorbil {

@@ -11,10 +11,6 @@
 
 namespace zorbil {
 
-inline constexpr const char* NotesFileTail =
-    //: The notes file in this language, beside the French "Zorbil.txt"
-    QT_TRANSLATE_NOOP("HelpPanel", "/Zorbil.txt");
-
 // The notes file of the player's language in the game folder.
 QString NotesPath();
 

@@ -6,6 +6,7 @@
 #include "config/GameFolder.h"
 #include "config/Settings.h"
 #include "screens/Fonts.h"
+#include "shared/DataPaths.h"
 
 namespace zorbil {
 

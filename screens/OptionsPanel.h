@@ -15,8 +15,6 @@
 
 namespace zorbil {
 
-inline constexpr const char* TexturesFolderTail = "/Textures/";
-inline constexpr const char* MusicsFolderTail = "/Musiques/";
 // Shown at start-up with the folders PointLists could not list in place of %1.
 inline constexpr const char* MissingFoldersMessage = ZORBIL_TRANSLATABLE(
     "Messages",

@@ -7,8 +7,6 @@
 
 namespace zorbil {
 
-inline constexpr const char* ScoresFileTail = "/Data/Scores.dat";
-
 // Reads the first 4 bytes of an existing file into best; a missing file
 // leaves best alone and is no error. False when the file cannot be read or
 // is shorter than 4 bytes.

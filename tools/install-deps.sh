@@ -22,7 +22,7 @@ case "${VERSION_CODENAME:-}" in
 esac
 
 PLAY_PACKAGES=(
-  g++ make cmake pkgconf
+  g++ make cmake pkgconf dpkg-dev
   qt6-base-dev qt6-base-private-dev qt6-tools-dev qt6-l10n-tools
   libgl-dev libglu1-mesa-dev libglut-dev
   libwayland-dev libsdl2-mixer-dev libfluidsynth-dev libvorbis-dev libseccomp-dev
@@ -35,12 +35,12 @@ TEST_PACKAGES=(
   libsdl2-image-dev libgtest-dev libgmock-dev libbenchmark-dev
   libxcb1-dev libxtst-dev
   xvfb xauth x11-utils xdotool openbox weston xwayland imagemagick
-  desktop-file-utils appstream man-db dpkg-dev file
+  desktop-file-utils appstream man-db file
   pulseaudio pulseaudio-utils sox tesseract-ocr tesseract-ocr-eng
 )
 
 PACKAGE_PACKAGES=(
-  dpkg-dev file debootstrap xvfb xauth xdotool lintian devscripts
+  file debootstrap xvfb xauth xdotool lintian devscripts
 )
 
 [ $# -gt 0 ] || set -- play test package

@@ -4,8 +4,8 @@
 <context>
     <name>AboutPage</name>
     <message>
-        <source>Zorbil - Version 1.0 - © 2026 les auteurs de Zorbil, logiciel libre</source>
-        <translation>Zorbil - Version 1.0 - © 2026 the Zorbil authors, free software</translation>
+        <source>%1 - © 2026 les auteurs de Zorbil, logiciel libre</source>
+        <translation>%1 - © 2026 the Zorbil authors, free software</translation>
     </message>
     <message>
         <source>Affichage 3D : OpenGL, GLU et freeglut (Mesa 3D)</source>

@@ -2,7 +2,6 @@
 #include "audio/decoder/MixerOutput.h"
 
 #include <SDL.h>
-#include <errno.h>
 #include <fcntl.h>
 #include <poll.h>
 #include <unistd.h>
@@ -11,12 +10,12 @@
 #include <filesystem>
 #include <string>
 
+#include "audio/DecoderProtocol.h"
+#include "shared/WriteAll.h"
+
 namespace zorbil {
 
 namespace {
-
-// Frames per mixing buffer, as in the game.
-constexpr int BufferFrames = 1024;
 
 // Without a General MIDI soundfont MIDI files play silently; Debian installs
 // its soundfonts here.
@@ -27,21 +26,6 @@ constexpr const char* SoundFonts[] = {
 };
 
 MixerOutput* playing = nullptr;
-
-bool WriteAll(int fd, const void* bytes, std::size_t size)
-{
-    const auto* at = static_cast<const char*>(bytes);
-    while (size > 0) {
-        const ssize_t written = write(fd, at, size);
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0)
-            return false;
-        at += written;
-        size -= static_cast<std::size_t>(written);
-    }
-    return true;
-}
 
 }  // namespace
 
@@ -91,7 +75,7 @@ bool MixerOutput::Open(int rate)
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
         return false;
     Mix_Init(MIX_INIT_MOD | MIX_INIT_MID | MIX_INIT_OGG | MIX_INIT_MP3 | MIX_INIT_FLAC | MIX_INIT_OPUS);
-    if (Mix_OpenAudioDevice(rate, AUDIO_S16SYS, 2, BufferFrames, nullptr, 0) != 0) {
+    if (Mix_OpenAudioDevice(rate, AUDIO_S16SYS, 2, MixBufferFrames, nullptr, 0) != 0) {
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
         return false;
     }
@@ -111,7 +95,7 @@ bool MixerOutput::Open(int rate)
 
 bool MixerOutput::Send(const void* bytes, std::size_t size)
 {
-    return WriteAll(output_, bytes, size);
+    return WriteAll(output_, {static_cast<const char*>(bytes), size});
 }
 
 bool MixerOutput::Play(Mix_Music* music, int loops, bool forward, long maxFrames)
@@ -143,7 +127,7 @@ void MixerOutput::PostMix(void* self, Uint8* stream, int length)
     // starts. The buffer it ends in counts, though it no longer plays.
     // A reader gone makes the write fail: the music is over for it.
     if (output.forward_ && (output.ended_ || Mix_PlayingMusic()) &&
-        !WriteAll(output.output_, stream, static_cast<std::size_t>(length)))
+        !WriteAll(output.output_, {reinterpret_cast<const char*>(stream), static_cast<std::size_t>(length)}))
         output.ended_ = true;
     output.mixed_ += length / 4;
     if (output.ended_ || output.mixed_ >= output.stopAt_) {

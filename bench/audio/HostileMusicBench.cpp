@@ -21,7 +21,7 @@
 #include "audio/GameSound.h"
 #include "audio/HostileSounds.h"
 #include "audio/SdlSoundLibrary.h"
-#include "config/GameFolder.h"
+#include "audio/SoundDevice.h"
 #include "support/GameDecoder.h"
 #include "support/TempGameFolder.h"
 
@@ -54,11 +54,10 @@ long PeakKilobytes()
 // In the child: plays the file as the game music, then reports its peak.
 [[noreturn]] void Play(const std::string& folder, const std::string& music, double seconds, int report)
 {
-    zorbil::SetGameFolder(folder);
     {
         zorbil::SdlSoundLibrary library(zorbil::test::GameDecoder);
         Switches switches;
-        zorbil::GameSound sound(library, switches, [](const std::string&) {});
+        zorbil::GameSound sound(library, switches, [](const std::string&) {}, folder);
         zorbil::SetupSoundDevice(library, switches, [](const std::string&) {}, 1, 2, 11, 22050, 16);
         switches.selected = music;
         sound.PlayGameMusic();

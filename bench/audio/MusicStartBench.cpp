@@ -27,9 +27,9 @@
 #include "Writers.h"
 #include "audio/GameSound.h"
 #include "audio/SdlSoundLibrary.h"
+#include "audio/SoundDevice.h"
 #include "audio/SoundFiles.h"
 #include "audio/WaveFile.h"
-#include "config/GameFolder.h"
 #include "support/GameDecoder.h"
 #include "support/TempGameFolder.h"
 
@@ -150,11 +150,11 @@ int main(int argc, char** argv)
     folder.write("/tiny.xm.mus", zorbil::test::Xm());
     zorbil::test::WriteOffset(folder.file("/Data/Donut.dat"), 0.5, 3000);
     zorbil::test::WriteTone(folder.file("/Data/Menu.dat"), 30);
-    zorbil::SetGameFolder(folder.str());
 
     zorbil::SdlSoundLibrary library(zorbil::test::GameDecoder);
     Switches switches;
-    zorbil::GameSound sound(library, switches, [](const std::string& m) { std::printf("error: %s\n", m.c_str()); });
+    zorbil::GameSound sound(library, switches, [](const std::string& m) { std::printf("error: %s\n", m.c_str()); },
+                            folder.str());
     zorbil::SetupSoundDevice(library, switches, [](const std::string&) {}, 1, 2, 11, 22050, 16);
     Mix_SetPostMix(Watch, nullptr);
     std::printf("%d starts of each, the mixer at 22050 Hz on SDL's %s driver\n", times, SDL_GetCurrentAudioDriver());

@@ -22,8 +22,8 @@
 #include <fstream>
 #include <string>
 
-#include "audio/GameSound.h"
 #include "audio/SdlSoundLibrary.h"
+#include "audio/SoundDevice.h"
 #include "config/GameFolder.h"
 #include "game/ZorbilMain.h"
 #include "input/PadPoller.h"

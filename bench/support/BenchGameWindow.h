@@ -7,8 +7,8 @@
 #include <QWidget>
 #include <string>
 
-#include "audio/GameSound.h"
 #include "audio/SdlSoundLibrary.h"
+#include "audio/SoundDevice.h"
 #include "game/ZorbilMain.h"
 #include "support/GameDecoder.h"
 

@@ -6,6 +6,7 @@ pkg_check_modules(FUZZ_FLUIDSYNTH REQUIRED IMPORTED_TARGET fluidsynth)
 zorbil_fuzzer(music_fuzz
   ${ZORBIL_SOURCE_DIR}/audio/decoder/MixerOutput.cpp
   ${ZORBIL_SOURCE_DIR}/audio/decoder/MusicDecoder.cpp
-  ${ZORBIL_SOURCE_DIR}/audio/decoder/MidiCheck.cpp)
+  ${ZORBIL_SOURCE_DIR}/audio/decoder/MidiCheck.cpp
+  ${ZORBIL_SOURCE_DIR}/shared/WriteAll.cpp)
 target_include_directories(music_fuzz PRIVATE ${ZORBIL_SOURCE_DIR}/tests/audio)
 target_link_libraries(music_fuzz PRIVATE PkgConfig::FUZZ_SDL2_MIXER PkgConfig::FUZZ_FLUIDSYNTH)

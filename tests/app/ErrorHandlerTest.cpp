@@ -6,6 +6,7 @@
 
 #include "app/ZorbilApplication.h"
 #include "configdialog/StandIns.h"
+#include "shared/Title.h"
 
 using namespace zorbil;
 using zorbil::test::MessageBoxWatcher;
@@ -33,10 +34,10 @@ void ErrorHandlerTest::escapedErrorIsShownAndTheProgramGoesOn()
     QTRY_VERIFY(later);
 
     QCOMPARE(watcher.boxes.size(), 2);
-    QCOMPARE(watcher.boxes[0].title, QString("Zorbil - Version 1.0"));
+    QCOMPARE(watcher.boxes[0].title, QString(ApplicationTitle));
     QCOMPARE(watcher.boxes[0].text, QString("Impossible d'ouvrir le fichier « Zorbil.txt »"));
     QCOMPARE(watcher.boxes[0].buttons, QStringList{"OK"});
-    QCOMPARE(watcher.boxes[1].title, QString("Zorbil - Version 1.0"));
+    QCOMPARE(watcher.boxes[1].title, QString(ApplicationTitle));
     QVERIFY(!watcher.boxes[1].text.isEmpty());
 
     // The same handler runs again: nothing was left half done by the first error.

@@ -12,6 +12,7 @@
 
 #include "audio/GameSound.h"
 #include "audio/SoundDecoders.h"
+#include "audio/SoundDevice.h"
 #include "config/LargeFonts.h"
 #include "config/Settings.h"
 #include "launcher/LauncherMessages.h"

@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "RecordingSoundLibrary.h"
-#include "config/GameFolder.h"
 
 using zorbil::DonutSoundErrorMessage;
 using zorbil::DonutSoundTail;
@@ -20,8 +19,6 @@ namespace {
 
 class GameSoundTest : public ::testing::Test {
 protected:
-    void SetUp() override { zorbil::SetGameFolder("/jeu"); }
-
     // The calls made since the previous Take().
     Calls Take()
     {
@@ -33,7 +30,7 @@ protected:
     RecordingSoundLibrary library;
     FakeSwitches switches;
     std::vector<std::string> errors;
-    GameSound sound{library, switches, [this](const std::string& m) { errors.push_back(m); }};
+    GameSound sound{library, switches, [this](const std::string& m) { errors.push_back(m); }, "/jeu"};
 };
 
 }  // namespace

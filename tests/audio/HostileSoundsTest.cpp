@@ -20,7 +20,7 @@
 #include "HostileSounds.h"
 #include "RecordingSoundLibrary.h"
 #include "audio/SdlSoundLibrary.h"
-#include "config/GameFolder.h"
+#include "audio/SoundDevice.h"
 #include "support/GameDecoder.h"
 #include "support/TempGameFolder.h"
 
@@ -81,7 +81,6 @@ class HostileSoundsTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        SetGameFolder(folder.str());
         std::filesystem::create_directory(folder.path() / "Musiques");
     }
 
@@ -92,7 +91,7 @@ protected:
         library = std::make_unique<SdlSoundLibrary>(decoder, limits);
         const ErrorBox error = [this](const std::string& m) { errors.push_back(m); };
         SetupSoundDevice(*library, switches, error, 1, 3, 11, TestRate, 16);
-        sound = std::make_unique<GameSound>(*library, switches, error);
+        sound = std::make_unique<GameSound>(*library, switches, error, folder.str());
     }
 
     // Picked for a new game, then again during a game (looping).

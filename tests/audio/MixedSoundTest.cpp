@@ -15,7 +15,7 @@
 #include "RecordingSoundLibrary.h"
 #include "WaveFile.h"
 #include "audio/SdlSoundLibrary.h"
-#include "config/GameFolder.h"
+#include "audio/SoundDevice.h"
 #include "support/TempGameFolder.h"
 #include "support/GameDecoder.h"
 
@@ -36,7 +36,6 @@ class MixedSoundTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        SetGameFolder(folder.str());
         std::filesystem::create_directory(folder.path() / "Musiques");
     }
 
@@ -46,7 +45,7 @@ protected:
         sound.reset();
         library = std::make_unique<SdlSoundLibrary>(GameDecoder);
         SetupSoundDevice(*library, switches, ShowError(), sonAct, 3, 11, TestRate, 16);
-        sound = std::make_unique<GameSound>(*library, switches, ShowError());
+        sound = std::make_unique<GameSound>(*library, switches, ShowError(), folder.str());
     }
 
     std::vector<int16_t> Finish()

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "RecordingSoundLibrary.h"
+#include "audio/SoundDevice.h"
 
 using zorbil::SetupSoundDevice;
 using zorbil::SoundSetupErrorMessage;

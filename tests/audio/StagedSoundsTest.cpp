@@ -12,7 +12,7 @@
 #include "DiskAudio.h"
 #include "RecordingSoundLibrary.h"
 #include "audio/SdlSoundLibrary.h"
-#include "config/GameFolder.h"
+#include "audio/SoundDevice.h"
 #include "support/TempGameFolder.h"
 #include "support/GameDecoder.h"
 
@@ -43,11 +43,7 @@ std::vector<std::string> GameMusics()
 
 class StagedSoundsTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        SetGameFolder(GameDir.string());
-        StartDevice();
-    }
+    void SetUp() override { StartDevice(); }
 
     void StartDevice()
     {
@@ -55,7 +51,7 @@ protected:
         library = std::make_unique<SdlSoundLibrary>(GameDecoder);
         const ErrorBox error = [this](const std::string& m) { errors.push_back(m); };
         SetupSoundDevice(*library, switches, error, 1, 2, 11, TestRate, 16);
-        sound = std::make_unique<GameSound>(*library, switches, error);
+        sound = std::make_unique<GameSound>(*library, switches, error, GameDir.string());
     }
 
     TempGameFolder scratch{false};
@@ -122,7 +118,7 @@ TEST_F(StagedSoundsTest, GameMusicsSoundUntilStopped)
 
 TEST_F(StagedSoundsTest, MenuMusicStreamsAndEffectsEndOnTheirOwn)
 {
-    const auto stream = library->StreamOpenFile(GamePath(MenuMusicTail), SoundLibrary::ModeLoopNormal, 512);
+    const auto stream = library->StreamOpenFile(DataPath(GameDir.string(), MenuMusicTail), SoundLibrary::ModeLoopNormal, 512);
     ASSERT_NE(stream, 0u);
     library->StreamStop(stream);
 

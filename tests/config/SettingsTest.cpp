@@ -3,6 +3,7 @@
 
 #include "config/GameFolder.h"
 #include "config/Settings.h"
+#include "shared/DataPaths.h"
 #include "support/TempGameFolder.h"
 
 using namespace zorbil;

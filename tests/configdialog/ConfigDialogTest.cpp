@@ -15,6 +15,7 @@
 #include "config/SpinButton.h"
 #include "config/ZorbilConfig.h"
 #include "StandIns.h"
+#include "shared/DataPaths.h"
 #include "support/TempGameFolder.h"
 
 using namespace zorbil;
@@ -29,10 +30,7 @@ struct DialogRun {
     {
         if (config)
             dir.write(ConfigFileTail, config);
-        const auto previous = std::filesystem::current_path();
-        std::filesystem::current_path(dir.path());
-        form = std::make_unique<TConfigForm>(sound);
-        std::filesystem::current_path(previous);
+        form = std::make_unique<TConfigForm>(sound, dir.str());
         form->SetGameWindow(&game, game);
         creationBoxes = watcher.boxes;
         watcher.boxes.clear();

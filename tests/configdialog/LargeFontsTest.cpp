@@ -2,7 +2,6 @@
 // Run by with-desktop-dpi.sh on a desktop set to ZORBIL_DESKTOP_DPI.
 #include <QLabel>
 #include <QTest>
-#include <filesystem>
 
 #include "config/GameFolder.h"
 #include "config/LargeFonts.h"
@@ -40,10 +39,7 @@ void LargeFontsTest::questionOnlyAtExactly120Dpi()
     dir.write("/Data/Config.dat", "[Config]\nMixRate=44100\n");
     RecordingSoundLibrary sound;
     MessageBoxWatcher watcher(answer);
-    const auto previous = std::filesystem::current_path();
-    std::filesystem::current_path(dir.path());
-    TConfigForm form(sound);
-    std::filesystem::current_path(previous);
+    TConfigForm form(sound, dir.str());
 
     if (desktopDpi == 120) {
         QCOMPARE(watcher.boxes.size(), 1);

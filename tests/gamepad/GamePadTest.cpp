@@ -185,7 +185,7 @@ void GamePadTest::PadAloneFromStartToQuit()
     // Ctrl+C and SIGTERM still end the program as they did.
     QVERIFY(SameHandler(SIGINT, interrupt) && SameHandler(SIGTERM, terminate));
     SdlSoundLibrary sound;
-    TConfigForm config(sound);
+    TConfigForm config(sound, game.str());
     bool closed = false;
     connect(&config, &TConfigForm::Closed, [&] { closed = true; });
     TZorbilForm form(sound, &config);

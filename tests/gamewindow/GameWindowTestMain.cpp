@@ -5,11 +5,12 @@
 #include "PlayTest.h"
 #include "ScreensFlowTest.h"
 #include "StartUpTest.h"
+#include "shared/Title.h"
 #include "support/RunQtTests.h"
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationDisplayName("Zorbil - Version 1.0");
+    QApplication::setApplicationDisplayName(zorbil::ApplicationTitle);
     return zorbil::test::RunQtTests<StartUpTest, PlayTest, ScreensFlowTest, DesktopTest>(argc, argv);
 }

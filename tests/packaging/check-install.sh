@@ -32,7 +32,8 @@ done
 warnings=$(man --warnings -E UTF-8 -l "$stage/usr/share/man/man6/zorbil.6.gz" 2>&1 >/dev/null)
 [ -z "$warnings" ] || fail "manual page: $warnings"
 # The licence in the machine-readable copyright file and in the AppStream
-# data; the ChangeLog as the package's changelog and as the newest release.
+# data; the ChangeLog as the package's changelog, as the newest release and
+# as the manual page's version.
 doc=$stage/usr/share/doc/zorbil
 [ "$(head -n 1 "$doc/copyright")" = "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/" ] &&
   grep -qx "Files: \*" "$doc/copyright" && grep -qx "License: GPL-3+" "$doc/copyright" ||
@@ -40,9 +41,11 @@ doc=$stage/usr/share/doc/zorbil
 gzip -dc "$doc/changelog.gz" | cmp -s - "$source/ChangeLog" || fail "changelog.gz is not the ChangeLog"
 metainfo=$stage/usr/share/metainfo/org.zorbil.Zorbil.metainfo.xml
 grep -q "<project_license>GPL-3.0-or-later</project_license>" "$metainfo" || fail "no project licence in the AppStream data"
-version=$(sed -n '1s/^zorbil (\([^)]*\)).*/\1/p' "$source/ChangeLog")
+version=$(dpkg-parsechangelog --file "$source/ChangeLog" --show-field Version)
 [ "$(grep -o -m 1 '<release version="[^"]*"' "$metainfo")" = "<release version=\"$version\"" ] ||
   fail "the newest AppStream release is not the ChangeLog's $version"
+gzip -dc "$stage/usr/share/man/man6/zorbil.6.gz" | grep -x "\.TH ZORBIL 6 [0-9-]* \"Zorbil $version\" \"Games\"" >/dev/null ||
+  fail "the manual page is not of version $version"
 
 start_xvfb
 headless_game
@@ -66,7 +69,8 @@ keys alt+o
 focus "Zorbil"
 decoder=
 for _ in $(seq 100); do
-  decoder=$(pgrep -P $game -x zorbil-decoder | head -n 1) && break
+  decoder=$(pgrep -P $game -x zorbil-decoder | head -n 1)
+  [ -n "$decoder" ] && break
   sleep 0.1
 done
 [ -n "$decoder" ] && [ "$(readlink "/proc/$decoder/exe")" = "$stage/usr/lib/games/zorbil/zorbil-decoder" ] ||

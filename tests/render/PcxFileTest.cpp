@@ -27,12 +27,9 @@ TEST(PcxFile, LogBannerThenOneLinePerStep)
 {
     TempGameFolder folder;
     folder.write("/log.txt", "left from an earlier run, much longer than the banner itself .........\r\n");
-    // Started in its game folder, the program keeps its log there, wherever
-    // the program itself is installed.
-    const std::filesystem::path started = std::filesystem::current_path();
-    std::filesystem::current_path(folder.path());
-    CreateLog();
-    std::filesystem::current_path(started);
+    // The log goes in the game folder, wherever the program itself is
+    // installed.
+    CreateLog(folder.str());
     EXPECT_TRUE(std::filesystem::equivalent(LogPath(), folder.file("/log.txt")));
     EXPECT_EQ(folder.read("/log.txt"), Banner);
 

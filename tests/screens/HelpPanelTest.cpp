@@ -9,6 +9,7 @@
 #include "config/GameFolder.h"
 #include "controls/LnkLabel.h"
 #include "screens/HelpPanel.h"
+#include "shared/Title.h"
 #include "support/TempGameFolder.h"
 
 using namespace zorbil;
@@ -156,7 +157,7 @@ void HelpPanelTest::MissingNotesFileIsReportedAndTheMemoKeepsItsText()
     MessageBoxWatcher boxes;
     help.panel->PageControlAide->setCurrentIndex(InfosPage);
     QTRY_COMPARE(boxes.boxes.size(), 1);
-    QCOMPARE(boxes.boxes[0].title, QString("Zorbil - Version 1.0"));
+    QCOMPARE(boxes.boxes[0].title, QString(ApplicationTitle));
     QCOMPARE(boxes.boxes[0].icon, QMessageBox::Critical);
     QCOMPARE(boxes.boxes[0].text, QString::fromStdString("Impossible d'ouvrir le fichier " + game.str() + "/Zorbil.txt."));
     QCOMPARE(help.panel->Memo->toPlainText(), QString("Memo"));

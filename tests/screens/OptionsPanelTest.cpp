@@ -7,6 +7,7 @@
 #include "config/GameFolder.h"
 #include "config/Settings.h"
 #include "screens/OptionsPanel.h"
+#include "shared/DataPaths.h"
 #include "support/TempGameFolder.h"
 
 using namespace zorbil;

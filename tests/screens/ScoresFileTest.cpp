@@ -8,6 +8,7 @@
 
 #include "config/Settings.h"
 #include "screens/ScoresFile.h"
+#include "shared/DataPaths.h"
 #include "support/TempGameFolder.h"
 
 using namespace zorbil;

@@ -4,11 +4,12 @@
 #include "HelpPanelTest.h"
 #include "OptionsPanelTest.h"
 #include "ScreensFitTest.h"
+#include "shared/Title.h"
 #include "support/RunQtTests.h"
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationDisplayName("Zorbil - Version 1.0");
+    QApplication::setApplicationDisplayName(zorbil::ApplicationTitle);
     return zorbil::test::RunQtTests<OptionsPanelTest, HelpPanelTest, ScreensFitTest>(argc, argv);
 }

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// How the renderer reports an error to the player: the game window's error
-// box. The same alias as the sound layer's, so one function serves both.
+// How the sound layer and the renderer report an error to the player: the
+// game window's error box, given one of the game's messages.
 #pragma once
 
 #include <functional>
