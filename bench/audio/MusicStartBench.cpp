@@ -30,7 +30,9 @@
 #include "audio/SoundFiles.h"
 #include "audio/WaveFile.h"
 #include "config/GameFolder.h"
+#include "support/FakeSwitches.h"
 #include "support/GameDecoder.h"
+#include "support/SoundSetup.h"
 #include "support/TempGameFolder.h"
 
 namespace {
@@ -71,15 +73,6 @@ double Milliseconds(Clock::duration duration)
 {
     return std::chrono::duration<double, std::milli>(duration).count();
 }
-
-class Switches : public zorbil::SoundSwitches {
-public:
-    std::string selected;
-    bool EffectsOn() const override { return true; }
-    bool MusicOn() const override { return true; }
-    std::string SelectedMusic() const override { return selected; }
-    void GreyAndClear() override {}
-};
 
 struct Figures {
     double callMedian = 0, callWorst = 0, heardMedian = 0, heardWorst = 0;
@@ -153,9 +146,9 @@ int main(int argc, char** argv)
     zorbil::SetGameFolder(folder.str());
 
     zorbil::SdlSoundLibrary library(zorbil::test::GameDecoder);
-    Switches switches;
+    zorbil::test::FakeSwitches switches;
     zorbil::GameSound sound(library, switches, [](const std::string& m) { std::printf("error: %s\n", m.c_str()); });
-    zorbil::SetupSoundDevice(library, switches, [](const std::string&) {}, 1, 2, 11, 22050, 16);
+    zorbil::test::SetUpSound(library, switches);
     Mix_SetPostMix(Watch, nullptr);
     std::printf("%d starts of each, the mixer at 22050 Hz on SDL's %s driver\n", times, SDL_GetCurrentAudioDriver());
 

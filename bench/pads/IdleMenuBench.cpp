@@ -22,11 +22,11 @@
 #include <fstream>
 #include <string>
 
-#include "audio/GameSound.h"
 #include "audio/SdlSoundLibrary.h"
 #include "config/GameFolder.h"
 #include "game/ZorbilMain.h"
 #include "input/PadPoller.h"
+#include "support/SoundSetup.h"
 #include "support/TempGameFolder.h"
 
 using namespace zorbil;
@@ -87,7 +87,7 @@ int main(int argc, char** argv)
     SdlSoundLibrary sound;
     QWidget dialog;
     TZorbilForm form(sound, &dialog);
-    SetupSoundDevice(sound, form, [](const std::string&) {}, 0, 2, 11, 22050, 16);
+    test::SetUpSound(sound, form, {.sonAct = 0});
     form.show();
     form.activateWindow();
     if (!QTest::qWaitForWindowActive(&form)) {

@@ -5,7 +5,7 @@
 #include <stdexcept>
 
 #include "app/ZorbilApplication.h"
-#include "configdialog/StandIns.h"
+#include "support/MessageBoxWatcher.h"
 
 using namespace zorbil;
 using zorbil::test::MessageBoxWatcher;

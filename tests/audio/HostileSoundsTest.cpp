@@ -18,10 +18,11 @@
 
 #include "DiskAudio.h"
 #include "HostileSounds.h"
-#include "RecordingSoundLibrary.h"
 #include "audio/SdlSoundLibrary.h"
 #include "config/GameFolder.h"
+#include "support/FakeSwitches.h"
 #include "support/GameDecoder.h"
+#include "support/SoundSetup.h"
 #include "support/TempGameFolder.h"
 
 using namespace zorbil;
@@ -91,7 +92,7 @@ protected:
         library.reset();
         library = std::make_unique<SdlSoundLibrary>(decoder, limits);
         const ErrorBox error = [this](const std::string& m) { errors.push_back(m); };
-        SetupSoundDevice(*library, switches, error, 1, 3, 11, TestRate, 16);
+        SetUpSound(*library, switches, {.drv = 3, .mixRate = TestRate}, error);
         sound = std::make_unique<GameSound>(*library, switches, error);
     }
 

@@ -10,11 +10,12 @@
 #include <vector>
 
 #include "DiskAudio.h"
-#include "RecordingSoundLibrary.h"
 #include "audio/SdlSoundLibrary.h"
 #include "config/GameFolder.h"
-#include "support/TempGameFolder.h"
+#include "support/FakeSwitches.h"
 #include "support/GameDecoder.h"
+#include "support/SoundSetup.h"
+#include "support/TempGameFolder.h"
 
 using namespace zorbil;
 using namespace zorbil::test;
@@ -54,7 +55,7 @@ protected:
         sound.reset();
         library = std::make_unique<SdlSoundLibrary>(GameDecoder);
         const ErrorBox error = [this](const std::string& m) { errors.push_back(m); };
-        SetupSoundDevice(*library, switches, error, 1, 2, 11, TestRate, 16);
+        SetUpSound(*library, switches, {.mixRate = TestRate}, error);
         sound = std::make_unique<GameSound>(*library, switches, error);
     }
 

@@ -23,7 +23,6 @@
 #include <memory>
 
 #include "../render/PcxBuilder.h"
-#include "MessageBoxWatcher.h"
 #include "app/ZorbilApplication.h"
 #include "audio/SdlSoundLibrary.h"
 #include "config/SpinButton.h"
@@ -37,6 +36,7 @@
 #include "screens/OptionsPanel.h"
 #include "screens/PausePanel.h"
 #include "screens/ScoresPanel.h"
+#include "support/MessageBoxWatcher.h"
 #include "support/TempGameFolder.h"
 
 using namespace zorbil;

@@ -11,9 +11,7 @@
 #include <filesystem>
 #include <memory>
 
-#include "../audio/RecordingSoundLibrary.h"
 #include "../render/PcxBuilder.h"
-#include "MessageBoxWatcher.h"
 #include "audio/GameSound.h"
 #include "audio/SdlSoundLibrary.h"
 #include "config/GameFolder.h"
@@ -26,8 +24,11 @@
 #include "screens/OptionsPanel.h"
 #include "screens/PausePanel.h"
 #include "screens/ScoresPanel.h"
-#include "support/TempGameFolder.h"
 #include "support/GameDecoder.h"
+#include "support/MessageBoxWatcher.h"
+#include "support/RecordingSoundLibrary.h"
+#include "support/SoundSetup.h"
+#include "support/TempGameFolder.h"
 
 namespace zorbil::test {
 
@@ -73,7 +74,7 @@ public:
         ResetProgramState();
         dialog.show();
         form = std::make_unique<TZorbilForm>(sound, &dialog);
-        SetupSoundDevice(sound, *form, [](const std::string&) {}, 1, 2, 11, 22050, 16);
+        SetUpSound(sound, *form);
         QObject::connect(form.get(), &TCGForm::frameSwapped, [this] { ++frames; });
         // What the dialog's OK does.
         form->show();

@@ -120,7 +120,7 @@ void StartUpTest::SoundOffGreysAndClearsTheSwitches()
 {
     GameWindow w;
     w.Open();
-    SetupSoundDevice(w.sound, *w.form, [](const std::string&) {}, 0, 2, 11, 22050, 16);
+    test::SetUpSound(w.sound, *w.form, {.sonAct = 0});
     QVERIFY(!w.form->MenuOptions->SonAct->isEnabled() && !w.form->MenuOptions->SonAct->isChecked());
     QVERIFY(!w.form->MenuOptions->MusicAct->isEnabled() && !w.form->MenuOptions->MusicAct->isChecked());
     QVERIFY(!w.form->EffectsOn() && !w.form->MusicOn());

@@ -5,7 +5,7 @@
 #include <QTabBar>
 #include <QTest>
 
-#include "MessageBoxWatcher.h"
+#include "support/MessageBoxWatcher.h"
 #include "config/GameFolder.h"
 #include "controls/LnkLabel.h"
 #include "screens/HelpPanel.h"
