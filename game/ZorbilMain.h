@@ -79,8 +79,6 @@ public:
     OptionsPanel* const MenuOptions;
     HelpPanel* const MenuAide;
 
-    TWRenderer* Renderer() const { return renderer_.get(); }
-
 protected:
     // Takes the game controllers' PadInputEvent.
     bool event(QEvent* event) override;

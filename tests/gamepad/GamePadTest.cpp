@@ -22,13 +22,13 @@
 #include <filesystem>
 #include <memory>
 
-#include "../render/PcxBuilder.h"
 #include "app/ZorbilApplication.h"
 #include "audio/SdlSoundLibrary.h"
 #include "config/SpinButton.h"
 #include "config/ZorbilConfig.h"
 #include "game/GameState.h"
 #include "game/ZorbilMain.h"
+#include "gamewindow/GameWindowFixture.h"
 #include "input/PadPoller.h"
 #include "screens/GameOverPanel.h"
 #include "screens/HelpPanel.h"
@@ -93,14 +93,6 @@ bool SameHandler(int signal, const struct sigaction& before)
     return now.sa_handler == before.sa_handler;
 }
 
-std::string SolidPcx(uint8_t index)
-{
-    test::PcxBuilder pcx(256, 256);
-    for (int y = 0; y < 256; ++y)
-        pcx.AddRow(std::vector<uint8_t>(256, index));
-    return pcx.Bytes();
-}
-
 constexpr auto Up = SDL_CONTROLLER_BUTTON_DPAD_UP;
 constexpr auto Down = SDL_CONTROLLER_BUTTON_DPAD_DOWN;
 constexpr auto Left = SDL_CONTROLLER_BUTTON_DPAD_LEFT;
@@ -162,12 +154,7 @@ private:
 void GamePadTest::PadAloneFromStartToQuit()
 {
     test::TempGameFolder game;
-    std::filesystem::create_directories(game.path() / "Textures");
-    std::filesystem::create_directories(game.path() / "Musiques");
-    game.write("/Textures/bleu.pcx", SolidPcx(40));
-    game.write("/Textures/vert.pcx", SolidPcx(90));
-    game.write("/Musiques/calme.mus", "not a real music");
-    game.write("/Musiques/rapide.mus", "not a real music either");
+    test::FillGameFolder(game);
     const QString before = QDir::currentPath();
     QDir::setCurrent(QString::fromStdString(game.str()));  // the program's game folder
     ResetProgramState();

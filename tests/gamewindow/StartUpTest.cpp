@@ -1,35 +1,29 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "StartUpTest.h"
 
-#include <QScreen>
-
 #include "GameWindowFixture.h"
 #include "config/Settings.h"
 #include "screens/ScoresFile.h"
 
 using namespace zorbil;
 using zorbil::test::GameWindow;
+using zorbil::test::Screen;
 
 void StartUpTest::DefaultsWithoutSettings()
 {
     GameWindow w;
     w.Open();
     QVERIFY(w.boxes.boxes.isEmpty());
-    QCOMPARE(w.form->MenuOptions->Speed->value(), 5);
-    QCOMPARE(w.form->tmrGame->interval(), 250);
-    QCOMPARE(w.form->tmrAnimate->interval(), 40);
-    QVERIFY(w.form->EffectsOn());
-    QVERIFY(w.form->MusicOn());
+    QCOMPARE(w.Speed(), 5);
+    QCOMPARE(w.StepInterval(), 250);
+    QCOMPARE(w.SpinInterval(), 40);
+    QVERIFY(w.form->EffectsOn() && w.form->MusicOn());
     QCOMPARE(BestScore, 0);
-    QCOMPARE(w.form->MenuScores->TopScoreNb->text(), QString("0"));
-    QVERIFY(w.form->MenuPrincipal->isVisible());
-    for (QWidget* hidden : QList<QWidget*>{w.form->GameOver, w.form->MenuPause, w.form->MenuScores,
-                                           w.form->MenuOptions, w.form->MenuAide})
-        QVERIFY2(!hidden->isVisible() && !hidden->isEnabled(), qPrintable(hidden->objectName()));
-    QVERIFY(w.form->MenuOptions->TexList->FileName().isEmpty());
-    QCOMPARE(w.form->MenuOptions->TexList->count(), 2);
-    QCOMPARE(w.form->MenuOptions->ModList->count(), 2);
-    QVERIFY(w.form->Renderer());
+    QCOMPARE(w.BestShown(), QString("0"));
+    QCOMPARE(w.Screens(), QList{Screen::MainMenu});
+    QCOMPARE(w.Pictures(), (QStringList{"bleu.pcx", "vert.pcx"}));
+    QCOMPARE(w.Musics(), (QStringList{"calme.mus", "rapide.mus"}));
+    QVERIFY(w.ChosenPicture().isEmpty() && w.SelectedMusic().empty());
     QVERIFY(w.Stopped());  // no frame before a game
 }
 
@@ -40,12 +34,12 @@ void StartUpTest::StoredOptionsAndBestScore()
     w.game.write(ScoresFileTail, std::string("\x39\x05\x00\x00", 4));
     w.Open();
     QVERIFY(w.boxes.boxes.isEmpty());
-    QCOMPARE(w.form->MenuOptions->Speed->value(), 9);
-    QCOMPARE(w.form->tmrGame->interval(), 450);
+    QCOMPARE(w.Speed(), 9);
+    QCOMPARE(w.StepInterval(), 450);
     QVERIFY(w.form->EffectsOn());  // 2 leaves the box as designed
     QVERIFY(!w.form->MusicOn());
     QCOMPARE(BestScore, 1337);
-    QCOMPARE(w.form->MenuScores->TopScoreNb->text(), QString("1337"));
+    QCOMPARE(w.BestShown(), QString("1337"));
 }
 
 void StartUpTest::UnreadableOptionsOrScores_data()
@@ -73,11 +67,11 @@ void StartUpTest::UnreadableOptionsOrScores()
     QCOMPARE(w.boxes.texts(), QStringList{OptionsReadErrorMessage});
     QCOMPARE(w.boxes.boxes[0].title, QString("Erreur"));
     QCOMPARE(w.boxes.boxes[0].icon, QMessageBox::Critical);
-    QCOMPARE(w.form->MenuOptions->Speed->value(), speed);
+    QCOMPARE(w.Speed(), speed);
     QCOMPARE(w.form->EffectsOn(), switchesOn);
     QCOMPARE(w.form->MusicOn(), switchesOn);
     QCOMPARE(BestScore, 0);
-    QCOMPARE(w.form->MenuScores->TopScoreNb->text(), QString("0"));
+    QCOMPARE(w.BestShown(), QString("0"));
 }
 
 void StartUpTest::MissingFoldersAreReportedOnce()
@@ -89,13 +83,12 @@ void StartUpTest::MissingFoldersAreReportedOnce()
     QCOMPARE(w.boxes.boxes.size(), 1);
     QVERIFY(w.boxes.boxes[0].text.contains(QString::fromStdString(w.game.str() + "/Textures/")));
     QVERIFY(w.boxes.boxes[0].text.contains(QString::fromStdString(w.game.str() + "/Musiques/")));
-    // Set up all the same: the seed is drawn, the renderer exists, and
-    // "&Jouer" can only end in the warning layout.
-    QVERIFY(w.form->Renderer());
-    QTest::mouseClick(w.form->MenuPrincipal->BtnJouer, Qt::LeftButton);
+    QVERIFY(w.Pictures().isEmpty() && w.Musics().isEmpty());
+    // Set up all the same: "&Jouer" can only end in the warning layout.
+    w.Play();
     QVERIFY(!GameRunning);
-    QVERIFY(w.form->MenuOptions->InWarningLayout());
-    QVERIFY(w.form->MenuOptions->isVisible());
+    QCOMPARE(w.Front(), Screen::Options);
+    QVERIFY(w.OptionsWarn());
 }
 
 void StartUpTest::CoversTheAvailableScreenArea()
@@ -116,24 +109,40 @@ void StartUpTest::CoversTheAvailableScreenArea()
     }
 }
 
+// Sound off at start-up: the boxes are greyed and cleared, and saved so.
 void StartUpTest::SoundOffGreysAndClearsTheSwitches()
 {
     GameWindow w;
     w.Open();
     test::SetUpSound(w.sound, *w.form, {.sonAct = 0});
-    QVERIFY(!w.form->MenuOptions->SonAct->isEnabled() && !w.form->MenuOptions->SonAct->isChecked());
-    QVERIFY(!w.form->MenuOptions->MusicAct->isEnabled() && !w.form->MenuOptions->MusicAct->isChecked());
+    QVERIFY(w.SoundBoxesGreyed());
     QVERIFY(!w.form->EffectsOn() && !w.form->MusicOn());
+    w.Open(Screen::Options);
+    w.Continue();
+    GameOptions saved{};
+    QVERIFY(ReadOptions(w.game.file(ConfigFileTail), saved));
+    QCOMPARE(saved.SonAct, 0);
+    QCOMPARE(saved.MusAct, 0);
 }
 
+// After a game, as before any: the window goes, with its render thread,
+// the reload signal and the dialog.
 void StartUpTest::ClosingRemovesTheSignalAndClosesTheDialog()
 {
     GameWindow w;
     w.Open();
-    w.game.write("/Data/Temp.dat", "");
-    QTest::mouseClick(w.form->MenuPrincipal->BtnQuitter, Qt::LeftButton);
+    w.StartGame(9);
+    QVERIFY(w.Drawing());
+    QVERIFY(GameWindow::RenderThreadRuns());
+    w.Open(Screen::Pause);
+    w.QuitGame();
+    w.Continue();
+    w.Continue();
+    QCOMPARE(w.Screens(), QList{Screen::MainMenu});
+    QVERIFY(w.Exists("/Data/Temp.dat"));
+    w.QuitProgram();
     QVERIFY(!w.form->isVisible());
     QVERIFY(w.dialog.closes >= 1);
     QVERIFY(!w.Exists("/Data/Temp.dat"));
-    QVERIFY(!w.form->Renderer());
+    QVERIFY(!GameWindow::RenderThreadRuns());
 }
