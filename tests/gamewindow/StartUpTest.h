@@ -10,6 +10,7 @@ private slots:
     void StoredOptionsAndBestScore();
     void UnreadableOptionsOrScores_data();
     void UnreadableOptionsOrScores();
+    void MissingFoldersAreReportedOnce_data();
     void MissingFoldersAreReportedOnce();
     void CoversTheAvailableScreenArea();
     void SoundOffGreysAndClearsTheSwitches();

@@ -7,7 +7,5 @@ class OptionsPanelTest : public QObject {
     Q_OBJECT
 private slots:
     void ListsShowMatchingFilesSortedWithNothingSelected();
-    void MissingFoldersAreReturnedAndLeaveEmptyLists();
     void WarningLayoutAndItsUndoing();
-    void SavesTheThreeKeys();
 };
