@@ -2,6 +2,7 @@
 // The render thread's life: frames handed to the user-interface thread,
 // suspension, release and destruction in every state.
 #include <QElapsedTimer>
+#include <QOpenGLContext>
 #include <QSignalSpy>
 
 #include "SceneFixture.h"
@@ -97,7 +98,7 @@ TEST_F(Lifecycle, PlayingThenStoppedThenPlayingAgain)
     renderer->Suspend();
     renderer->FreeScene();
     renderer->FreeScene();  // a second release does nothing
-    EXPECT_EQ(form->RC(), nullptr);
+    EXPECT_EQ(QOpenGLContext::currentContext(), nullptr);
     // At most the one request already queued runs, and it draws nothing.
     const qsizetype stopped = frames.count();
     QTest::qWait(100);
