@@ -85,6 +85,9 @@ private:
         bool module = false;
         bool loop = false;
         bool started = false;
+        // The decoders' thread sets a verdict before the layer hears of it:
+        // until then a music has not had its chance at the slot.
+        bool heard = false;
         int channel = -1;
     };
     struct Kept {
