@@ -171,13 +171,6 @@ void SdlSoundLibrary::Preload(const std::string& path)
     preloads_.push_back(StreamDecoding(path, DecodeMode::Stream));
 }
 
-std::size_t SdlSoundLibrary::HeldSounds()
-{
-    const std::lock_guard lock(mutex_);
-    ReleaseFinished();
-    return sounds_.size();
-}
-
 // Looking at a file's size and time tells whether it changed, without
 // reading it.
 std::optional<SdlSoundLibrary::FileKey> SdlSoundLibrary::KeyOf(const std::string& path)

@@ -24,7 +24,6 @@
 #include <SDL_mixer.h>
 
 #include <atomic>
-#include <cstddef>
 #include <filesystem>
 #include <map>
 #include <memory>
@@ -68,9 +67,6 @@ public:
     void StopSong(Handle module) override;
 
     void Preload(const std::string& path) override;
-
-    // Sounds opened and not yet over (those over are released first).
-    std::size_t HeldSounds();
 
 private:
     class Chunk;

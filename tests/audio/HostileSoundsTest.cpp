@@ -8,7 +8,6 @@
 #include <signal.h>
 #include <sys/stat.h>
 
-#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -16,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "DecoderProcesses.h"
 #include "DiskAudio.h"
 #include "HostileSounds.h"
 #include "audio/SdlSoundLibrary.h"
@@ -55,24 +55,6 @@ void ForgetPeakMemory()
     std::ofstream("/proc/self/clear_refs") << "5";
 }
 
-// The decoder processes this test runs now.
-std::vector<pid_t> Decoders(const std::string& program)
-{
-    std::vector<pid_t> found;
-    for (const auto& task : std::filesystem::directory_iterator("/proc/self/task")) {
-        std::ifstream children(task.path() / "children");
-        pid_t pid;
-        while (children >> pid) {
-            std::ifstream command("/proc/" + std::to_string(pid) + "/cmdline");
-            std::string argument0;
-            std::getline(command, argument0, '\0');
-            if (argument0 == program)
-                found.push_back(pid);
-        }
-    }
-    return found;
-}
-
 bool Loud(Level level)
 {
     return level.rms > 500;
@@ -102,16 +84,6 @@ protected:
         switches.selected = music;
         sound->PlayGameMusic();
         sound->SwitchGameMusic();
-    }
-
-    // The layer lets go of every sound once their decoders have answered,
-    // been killed or ended.
-    void WaitForNoSound()
-    {
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-        while (library->HeldSounds() != 0 && std::chrono::steady_clock::now() < deadline)
-            disk.Advance(0.05);
-        EXPECT_EQ(library->HeldSounds(), 0u);
     }
 
     // The music picked next is heard.
@@ -148,8 +120,9 @@ TEST_F(HostileSoundsTest, EachFaultStaysInItsDecoder)
         const long resident = StatusKilobytes("VmRSS:");
         ForgetPeakMemory();
         Pick(music);
-        if (hostile.refusedAtOnce)
-            WaitForNoSound();
+        if (hostile.refusedAtOnce) {
+            EXPECT_TRUE(RefusedBothWays(*library, disk, music)) << hostile.name;
+        }
         disk.Advance(1.0);
         EXPECT_LT(StatusKilobytes("VmHWM:") - resident, 20 * 1024) << hostile.name;
         sound->StopAllMusic();
@@ -175,11 +148,9 @@ TEST_F(HostileSoundsTest, StalledOrSpinningDecodersAreKilled)
         StartDevice(program, DecoderLimits{1, 1, 0.5});
         const long start = disk.Frames();
         Pick(ShippedMusic);
-        WaitForNoSound();
-        EXPECT_TRUE(Decoders(program).empty()) << fault;
+        EXPECT_TRUE(RefusedBothWays(*library, disk, ShippedMusic)) << fault;
+        EXPECT_TRUE(MixUntil(disk, [&] { return Decoders(program).empty(); })) << fault;
         EXPECT_LT(LevelOf(disk.Left(start), 0, disk.Frames() - start).rms, 1) << fault;
-        Pick(ShippedMusic);
-        EXPECT_EQ(library->HeldSounds(), 0u) << fault;
     }
     StartDevice();
     ExpectHeard(ShippedMusic, "the killed decoders");
@@ -197,8 +168,8 @@ TEST_F(HostileSoundsTest, DecoderKilledMidSongLeavesSilence)
     ASSERT_FALSE(decoders.empty());
     for (const pid_t decoder : decoders)
         kill(decoder, SIGKILL);
-    WaitForNoSound();
-    const long silent = disk.Frames();
+    const long silent = WaitUntilHeard(disk, disk.Frames(), [](Level l) { return l.rms < 1; });
+    ASSERT_GE(silent, 0);
     disk.Advance(0.5);
     EXPECT_LT(LevelOf(disk.Left(silent), 0, SecondsToFrames(0.5)).rms, 1);
     ExpectHeard(ShippedModule, "a killed decoder");

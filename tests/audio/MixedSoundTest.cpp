@@ -4,13 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <chrono>
 #include <filesystem>
 #include <memory>
 #include <random>
 #include <string>
 #include <vector>
 
+#include "DecoderProcesses.h"
 #include "DiskAudio.h"
 #include "WaveFile.h"
 #include "audio/SdlSoundLibrary.h"
@@ -55,15 +55,6 @@ protected:
         sound.reset();
         library.reset();
         return disk.Left();
-    }
-
-    // The layer holds `count` sounds once their decoders have answered.
-    void WaitForHeldSounds(std::size_t count)
-    {
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-        while (library->HeldSounds() != count && std::chrono::steady_clock::now() < deadline)
-            disk.Advance(0.05);
-        EXPECT_EQ(library->HeldSounds(), count);
     }
 
     std::string Music(const std::string& name) const { return folder.file("/Musiques/" + name); }
@@ -274,13 +265,11 @@ TEST_F(MixedSoundTest, UnplayableFilesGiveSilence)
     sound->PlayEffect(OverSoundTail);  // no such file
     disk.Advance(0.5);
     sound->StopAllMusic();
-    WaitForHeldSounds(0);
+    EXPECT_TRUE(MixUntil(disk, [] { return Decoders(GameDecoder).empty(); }));
     // Refused once, a file opens to nothing at once from then on.
     switches.selected = Music("empty.mid.mus");
     sound->PlayGameMusic();
-    WaitForHeldSounds(0);
-    sound->PlayGameMusic();
-    EXPECT_EQ(library->HeldSounds(), 0u);
+    EXPECT_TRUE(RefusedBothWays(*library, disk, switches.selected));
     const long end = disk.Frames();
     const auto left = Finish();
     EXPECT_EQ(BadBlocks(left, start, end, IsSilent), 0);
@@ -296,16 +285,18 @@ TEST_F(MixedSoundTest, FinishedAndReplacedSoundsAreReleased)
     StartDevice();
     for (int i = 0; i < 5; ++i)
         sound->PlayMenuMusic();
-    EXPECT_EQ(library->HeldSounds(), 1u);
+    // The menu music's decoder alone runs on.
+    EXPECT_TRUE(MixUntil(disk, [] { return Decoders(GameDecoder).size() == 1; }));
     for (int i = 0; i < 30; ++i) {
         sound->PlayEffect(DonutSoundTail);
         disk.Advance(0.02);
     }
     disk.Advance(0.2);
+    const long beforeGame = disk.Frames();
     sound->PlayGameMusic();
-    // The song its decoder turns down goes; the stream stays.
-    WaitForHeldSounds(1);
-    ASSERT_GE(WaitUntilHeard(disk, disk.Frames(), IsTone), 0);
+    // The song its decoder turns down goes; the stream plays.
+    EXPECT_TRUE(MixUntil(disk, [&] { return OpensToNothing(*library, switches.selected).song; }));
+    ASSERT_GE(WaitUntilHeard(disk, beforeGame, IsTone), 0);
 
     // A stop on a handle that was replaced leaves the music now playing alone.
     const auto old = library->StreamOpenFile(folder.file("/Data/Menu.dat"), SoundLibrary::ModeLoopNormal, 512);
