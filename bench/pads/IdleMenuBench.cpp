@@ -6,7 +6,6 @@
 // the sound is off, so that nothing but the window itself works. Prints
 // figures; asserts nothing.
 //   idle_menu_bench [seconds per measure, default 10]
-#include <SDL.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -28,6 +27,7 @@
 #include "input/PadPoller.h"
 #include "support/SoundSetup.h"
 #include "support/TempGameFolder.h"
+#include "support/VirtualPad.h"
 
 using namespace zorbil;
 
@@ -97,15 +97,8 @@ int main(int argc, char** argv)
     QTest::qWait(500);  // the window settles
     Measure("no pad", seconds);
 
-    SDL_VirtualJoystickDesc desc;
-    SDL_zero(desc);
-    desc.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
-    desc.type = SDL_JOYSTICK_TYPE_GAMECONTROLLER;
-    desc.naxes = SDL_CONTROLLER_AXIS_MAX;
-    desc.nbuttons = SDL_CONTROLLER_BUTTON_MAX;
-    desc.name = "Virtual pad";
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    if (SDL_InitSubSystem(SDL_INIT_JOYSTICK) != 0 || SDL_JoystickAttachVirtualEx(&desc) < 0) {
+    test::VirtualPad pad;
+    if (!pad.Plugged()) {
         std::fprintf(stderr, "idle_menu_bench: no virtual joystick: %s\n", SDL_GetError());
         return 1;
     }
@@ -116,7 +109,6 @@ int main(int argc, char** argv)
     std::printf("the pad was noticed after %lld ms\n", static_cast<long long>(noticed.elapsed()));
     QTest::qWait(500);
     Measure("one pad", seconds);
-    SDL_QuitSubSystem(SDL_INIT_JOYSTICK);
     form.close();
     return 0;
 }

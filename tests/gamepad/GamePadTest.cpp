@@ -38,53 +38,11 @@
 #include "screens/ScoresPanel.h"
 #include "support/MessageBoxWatcher.h"
 #include "support/TempGameFolder.h"
+#include "support/VirtualPad.h"
 
 using namespace zorbil;
 
 namespace {
-
-// A controller as SDL's database knows one: its buttons and axes in SDL's
-// game-controller order.
-class VirtualPad {
-public:
-    VirtualPad()
-    {
-        SDL_VirtualJoystickDesc desc;
-        SDL_zero(desc);
-        desc.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
-        desc.type = SDL_JOYSTICK_TYPE_GAMECONTROLLER;
-        desc.naxes = SDL_CONTROLLER_AXIS_MAX;
-        desc.nbuttons = SDL_CONTROLLER_BUTTON_MAX;
-        desc.name = "Manette d'essai";
-        joystick_ = SDL_JoystickOpen(SDL_JoystickAttachVirtualEx(&desc));
-    }
-    ~VirtualPad() { Unplug(); }
-
-    bool Plugged() const { return joystick_ != nullptr; }
-    void Button(SDL_GameControllerButton button, bool down)
-    {
-        SDL_JoystickSetVirtualButton(joystick_, button, down ? SDL_PRESSED : SDL_RELEASED);
-    }
-    void Stick(int x, int y)
-    {
-        SDL_JoystickSetVirtualAxis(joystick_, SDL_CONTROLLER_AXIS_LEFTX, static_cast<Sint16>(x));
-        SDL_JoystickSetVirtualAxis(joystick_, SDL_CONTROLLER_AXIS_LEFTY, static_cast<Sint16>(y));
-    }
-    void Unplug()
-    {
-        if (!joystick_)
-            return;
-        const SDL_JoystickID id = SDL_JoystickInstanceID(joystick_);
-        SDL_JoystickClose(joystick_);
-        joystick_ = nullptr;
-        for (int i = 0; i < SDL_NumJoysticks(); ++i)
-            if (SDL_JoystickGetDeviceInstanceID(i) == id)
-                SDL_JoystickDetachVirtual(i);
-    }
-
-private:
-    SDL_Joystick* joystick_ = nullptr;
-};
 
 bool SameHandler(int signal, const struct sigaction& before)
 {
@@ -148,7 +106,7 @@ private:
     }
 
     PadPoller* pads_ = nullptr;
-    std::unique_ptr<VirtualPad> pad_;
+    std::unique_ptr<test::VirtualPad> pad_;
 };
 
 void GamePadTest::PadAloneFromStartToQuit()
@@ -184,7 +142,7 @@ void GamePadTest::PadAloneFromStartToQuit()
     QCOMPARE(pads.IntervalMs(), PadPoller::SlowMs);
 
     // The dialog. The pad is plugged in and noticed at the next reading.
-    pad_ = std::make_unique<VirtualPad>();
+    pad_ = std::make_unique<test::VirtualPad>();
     QVERIFY(pad_->Plugged());
     Poll();
     QCOMPARE(pads.Plugged(), 1);
@@ -378,7 +336,7 @@ void GamePadTest::PadAloneFromStartToQuit()
 
     // Plugged in again while the keyboard is another program's: the pad
     // plays no part, as keys do not, and is read slowly.
-    pad_ = std::make_unique<VirtualPad>();
+    pad_ = std::make_unique<test::VirtualPad>();
     QVERIFY(GiveKeyboard(nullptr));
     Poll();
     QCOMPARE(pads.IntervalMs(), PadPoller::SlowMs);
