@@ -16,14 +16,9 @@
 #include <vector>
 
 #include "DecoderProcesses.h"
-#include "DiskAudio.h"
 #include "HostileSounds.h"
-#include "audio/SdlSoundLibrary.h"
-#include "config/GameFolder.h"
-#include "support/FakeSwitches.h"
+#include "SoundRig.h"
 #include "support/GameDecoder.h"
-#include "support/SoundSetup.h"
-#include "support/TempGameFolder.h"
 
 using namespace zorbil;
 using namespace zorbil::test;
@@ -60,24 +55,8 @@ bool Loud(Level level)
     return level.rms > 500;
 }
 
-class HostileSoundsTest : public ::testing::Test {
+class HostileSoundsTest : public SoundRig {
 protected:
-    void SetUp() override
-    {
-        SetGameFolder(folder.str());
-        std::filesystem::create_directory(folder.path() / "Musiques");
-    }
-
-    void StartDevice(const std::string& decoder = GameDecoder, DecoderLimits limits = {})
-    {
-        sound.reset();
-        library.reset();
-        library = std::make_unique<SdlSoundLibrary>(decoder, limits);
-        const ErrorBox error = [this](const std::string& m) { errors.push_back(m); };
-        SetUpSound(*library, switches, {.drv = 3, .mixRate = TestRate}, error);
-        sound = std::make_unique<GameSound>(*library, switches, error);
-    }
-
     // Picked for a new game, then again during a game (looping).
     void Pick(const std::string& music)
     {
@@ -98,15 +77,8 @@ protected:
     std::string Write(const std::string& name, const std::string& bytes)
     {
         folder.write("/Musiques/" + name, bytes);
-        return folder.file("/Musiques/" + name);
+        return Music(name);
     }
-
-    TempGameFolder folder;
-    DiskAudio disk{folder.file("/mixed.raw")};
-    std::unique_ptr<SdlSoundLibrary> library;
-    FakeSwitches switches;
-    std::vector<std::string> errors;
-    std::unique_ptr<GameSound> sound;
 };
 
 }  // namespace
@@ -145,7 +117,7 @@ TEST_F(HostileSoundsTest, StalledOrSpinningDecodersAreKilled)
         const std::string program = folder.file("/decoder.sh");
         folder.write("/decoder.sh", "#!/bin/sh\n[ \"$1\" = song ] && exit 3\n" + hello + "\n" + fault + "\n");
         ::chmod(program.c_str(), 0755);
-        StartDevice(program, DecoderLimits{1, 1, 0.5});
+        StartDevice(1, program, DecoderLimits{1, 1, 0.5});
         const long start = disk.Frames();
         Pick(ShippedMusic);
         EXPECT_TRUE(RefusedBothWays(*library, disk, ShippedMusic)) << fault;

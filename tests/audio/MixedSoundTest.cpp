@@ -11,14 +11,8 @@
 #include <vector>
 
 #include "DecoderProcesses.h"
-#include "DiskAudio.h"
+#include "SoundRig.h"
 #include "WaveFile.h"
-#include "audio/SdlSoundLibrary.h"
-#include "config/GameFolder.h"
-#include "support/FakeSwitches.h"
-#include "support/GameDecoder.h"
-#include "support/SoundSetup.h"
-#include "support/TempGameFolder.h"
 
 using namespace zorbil;
 using namespace zorbil::test;
@@ -33,44 +27,7 @@ constexpr double ToneRms = 6000 / 1.41421356;
 constexpr int16_t Offset = 3000;
 const double LongSound = SdlSoundLibrary::ShortSoundSeconds + 1;
 
-class MixedSoundTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        SetGameFolder(folder.str());
-        std::filesystem::create_directory(folder.path() / "Musiques");
-    }
-
-    // Drv 3 asks for OSS: the disk driver named in the environment wins.
-    void StartDevice(int sonAct = 1)
-    {
-        sound.reset();
-        library = std::make_unique<SdlSoundLibrary>(GameDecoder);
-        SetUpSound(*library, switches, {.sonAct = sonAct, .drv = 3, .mixRate = TestRate}, ShowError());
-        sound = std::make_unique<GameSound>(*library, switches, ShowError());
-    }
-
-    std::vector<int16_t> Finish()
-    {
-        sound.reset();
-        library.reset();
-        return disk.Left();
-    }
-
-    std::string Music(const std::string& name) const { return folder.file("/Musiques/" + name); }
-
-    ErrorBox ShowError()
-    {
-        return [this](const std::string& message) { errors.push_back(message); };
-    }
-
-    TempGameFolder folder;
-    DiskAudio disk{folder.file("/mixed.raw")};
-    std::unique_ptr<SdlSoundLibrary> library;
-    FakeSwitches switches;
-    std::vector<std::string> errors;
-    std::unique_ptr<GameSound> sound;
-};
+using MixedSoundTest = SoundRig;
 
 // Blocks between two frames whose level fails the check. A stretch too
 // short to say anything fails as a whole.

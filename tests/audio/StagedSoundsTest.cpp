@@ -9,13 +9,7 @@
 #include <vector>
 
 #include "DecoderProcesses.h"
-#include "DiskAudio.h"
-#include "audio/SdlSoundLibrary.h"
-#include "config/GameFolder.h"
-#include "support/FakeSwitches.h"
-#include "support/GameDecoder.h"
-#include "support/SoundSetup.h"
-#include "support/TempGameFolder.h"
+#include "SoundRig.h"
 
 using namespace zorbil;
 using namespace zorbil::test;
@@ -42,29 +36,13 @@ std::vector<std::string> GameMusics()
     return musics;
 }
 
-class StagedSoundsTest : public ::testing::Test {
+class StagedSoundsTest : public SoundRig {
 protected:
     void SetUp() override
     {
         SetGameFolder(GameDir.string());
         StartDevice();
     }
-
-    void StartDevice()
-    {
-        sound.reset();
-        library = std::make_unique<SdlSoundLibrary>(GameDecoder);
-        const ErrorBox error = [this](const std::string& m) { errors.push_back(m); };
-        SetUpSound(*library, switches, {.mixRate = TestRate}, error);
-        sound = std::make_unique<GameSound>(*library, switches, error);
-    }
-
-    TempGameFolder scratch{false};
-    DiskAudio disk{scratch.file("/mixed.raw")};
-    std::unique_ptr<SdlSoundLibrary> library;
-    FakeSwitches switches;
-    std::vector<std::string> errors;
-    std::unique_ptr<GameSound> sound;
 };
 
 }  // namespace
@@ -111,9 +89,7 @@ TEST_F(StagedSoundsTest, GameMusicsSoundUntilStopped)
         sound->StopAllMusic();
         const long stopped = disk.Frames();
         disk.Advance(0.5);
-        sound.reset();
-        library.reset();
-        const auto left = disk.Left();
+        const auto left = Finish();
         EXPECT_GT(LevelOf(left, start, SecondsToFrames(1.5)).rms, 500) << music;
         EXPECT_EQ(LevelOf(left, stopped + 4096, SecondsToFrames(0.3)).rms, 0) << music;
     }
@@ -138,9 +114,7 @@ TEST_F(StagedSoundsTest, MenuMusicStreamsAndEffectsEndOnTheirOwn)
     ASSERT_GE(effects, 0);
     disk.Advance(SdlSoundLibrary::ShortSoundSeconds + 0.5);
     const long end = disk.Frames();
-    sound.reset();
-    library.reset();
-    const auto left = disk.Left();
+    const auto left = Finish();
     EXPECT_GT(LevelOf(left, menu, SecondsToFrames(1.0)).rms, 500);
     EXPECT_GT(LevelOf(left, effects, SecondsToFrames(0.5)).rms, 500);
     // Both effects are short sounds: over well before the longest one may last.
