@@ -134,6 +134,7 @@ void GamePadTest::PadAloneFromStartToQuit()
     bool closed = false;
     connect(&config, &TConfigForm::Closed, [&] { closed = true; });
     TZorbilForm form(sound, &config);
+    test::StepClock clock(form);  // the game steps when this test says
     config.SetGameWindow(&form, form);
     config.show();
     QVERIFY(QTest::qWaitForWindowExposed(&config));
@@ -302,7 +303,7 @@ void GamePadTest::PadAloneFromStartToQuit()
     pad_->Stick(-32768, 0);
     Poll();
     QCOMPARE(Snake.Direction, uint8_t(DirUp));
-    QVERIFY(QTest::qWaitFor([&] { return !(Snake.Head == start); }, 3000));
+    QVERIFY(clock.NextStep());
     QCOMPARE(Snake.Head, (Cell{start.X, start.Y + 1}));
     // The stick still held gives no second turn; back within its dead zone
     // and pushed again, it turns once more.
@@ -315,7 +316,7 @@ void GamePadTest::PadAloneFromStartToQuit()
     Poll();
     QCOMPARE(Snake.Direction, uint8_t(DirLeft));
     pad_->Stick(0, 0);
-    QVERIFY(QTest::qWaitFor([] { return TurnAllowed; }, 3000));
+    QVERIFY(clock.NextStep());
     Shot("6-game");
 
     // Start pauses; on the pause screen it continues.
@@ -350,7 +351,7 @@ void GamePadTest::PadAloneFromStartToQuit()
     Poll();
     Press(A);
     QVERIFY(!GamePaused && form.tmrGame->isActive());
-    QVERIFY(QTest::qWaitFor([] { return TurnAllowed; }, 3000));
+    QVERIFY(clock.NextStep());
     Press(B);
     QVERIFY(GamePaused);
 

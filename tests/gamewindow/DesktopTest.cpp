@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "DesktopTest.h"
+#include "GameWindowTests.h"
 
 #include <xcb/xcb.h>
 

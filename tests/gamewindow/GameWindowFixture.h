@@ -5,9 +5,7 @@
 // configuration dialog. Tests speak through its verbs: what the player does
 // and what the player sees.
 //
-// The game steps only when a test lets it (NextStep, StepUntilOver): the
-// step timer runs as in the game, but each of its ticks is held back until
-// then, so that no test depends on how fast the machine is.
+// The game steps only when a test lets it (StepClock).
 #pragma once
 
 #include <QKeyEvent>
@@ -15,11 +13,11 @@
 #include <QTest>
 #include <filesystem>
 #include <fstream>
-#include <limits>
 #include <memory>
 #include <optional>
 
 #include "../render/PcxBuilder.h"
+#include "StepClock.h"
 #include "audio/SdlSoundLibrary.h"
 #include "config/GameFolder.h"
 #include "game/GameState.h"
@@ -59,8 +57,7 @@ inline void FillGameFolder(const TempGameFolder& game)
     game.write("/Musiques/rapide.mus", "not a real music either");
 }
 
-// Stands for the configuration dialog, the main window that closing the game
-// window closes.
+// Stands for the configuration dialog, which closing the game window closes.
 class DialogStandIn : public QWidget {
 public:
     int closes = 0;
@@ -75,23 +72,6 @@ protected:
 
 // The screens of the game window. The game itself is none of them.
 enum class Screen { GameOver, Pause, MainMenu, Scores, Options, Help };
-
-// Holds back the step timer's ticks but those a test lets through.
-class StepGate : public QObject {
-public:
-    int letThrough = 0;
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() != QEvent::Timer)
-            return false;
-        if (letThrough == 0)
-            return true;
-        --letThrough;
-        return false;
-    }
-};
 
 class GameWindow {
 public:
@@ -110,8 +90,7 @@ public:
         ResetProgramState();
         dialog.show();
         form = std::make_unique<TZorbilForm>(sound, &dialog);
-        form->tmrGame->installEventFilter(&gate_);
-        QObject::connect(form->tmrGame, &QTimer::timeout, [this] { ++steps; });
+        clock = std::make_unique<StepClock>(*form);
         QObject::connect(form.get(), &TCGForm::frameSwapped, [this] { ++frames; });
         SetUpSound(sound, *form);
         form->show();
@@ -123,7 +102,7 @@ public:
 
     // What the player does.
 
-    // A key press delivered as the window system does, to the window first,
+    // A key press as the window system delivers it, to the window first,
     // without running the event loop.
     void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
@@ -132,8 +111,8 @@ public:
         QKeyEvent release(QEvent::KeyRelease, key, modifiers);
         QCoreApplication::sendEvent(form->windowHandle(), &release);
     }
-    // A key typed as the window system delivers it, shortcuts and all, to
-    // the window with the keyboard.
+    // A key typed through the window system, shortcuts and all, into the
+    // window, which gets the keyboard first.
     void Type(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
         if (QGuiApplication::focusWindow() != form->windowHandle()) {
@@ -148,20 +127,20 @@ public:
     // The options screen's choices.
     void Choose(bool music, bool picture)
     {
-        form->MenuOptions->ModList->setCurrentRow(music ? 0 : -1);
-        form->MenuOptions->TexList->setCurrentRow(picture ? 1 : -1);
+        Options()->ModList->setCurrentRow(music ? 0 : -1);
+        Options()->TexList->setCurrentRow(picture ? 1 : -1);
     }
-    void ChoosePicture(int row) { form->MenuOptions->TexList->setCurrentRow(row); }
-    // A click on an entry of the musics' or the pictures' list.
-    void PickMusic(int row) { Pick(form->MenuOptions->ModList, row); }
-    void PickPicture(int row) { Pick(form->MenuOptions->TexList, row); }
-    void SetSpeed(int position) { form->MenuOptions->Speed->setValue(position); }
-    void SetEffects(bool on) { form->MenuOptions->SonAct->setChecked(on); }
+    void ChoosePicture(int row) { Options()->TexList->setCurrentRow(row); }
+    // A click on an entry of a list on the open options screen.
+    void PickMusic(int row) { Pick(Options()->ModList, row); }
+    void PickPicture(int row) { Pick(Options()->TexList, row); }
+    void SetSpeed(int position) { Options()->Speed->setValue(position); }
+    void SetEffects(bool on) { Options()->SonAct->setChecked(on); }
     // Tab onto the musics' list.
     void FocusMusicList()
     {
-        form->MenuOptions->ModList->setFocus(Qt::TabFocusReason);
-        QCOMPARE(form->focusWidget(), static_cast<QWidget*>(form->MenuOptions->ModList));
+        Options()->ModList->setFocus(Qt::TabFocusReason);
+        QCOMPARE(form->focusWidget(), static_cast<QWidget*>(Options()->ModList));
     }
 
     // "&Jouer", with what is chosen.
@@ -177,29 +156,23 @@ public:
     }
     void PutDonut(Cell cell) { Donut = cell; }
 
-    // A screen from the main menu's button, or during play from its key.
+    // A screen from the main menu's button, or during play by its key.
     void Open(Screen screen)
     {
-        const bool playing = GameRunning && !Front();
-        switch (screen) {
-        case Screen::Help: return playing ? Key(Qt::Key_F1) : Click(form->MenuPrincipal->BtnAide);
-        case Screen::Options: return playing ? Key(Qt::Key_F2) : Click(form->MenuPrincipal->BtnOptions);
-        case Screen::Scores: return playing ? Key(Qt::Key_F3) : Click(form->MenuPrincipal->BtnScores);
-        case Screen::Pause: return Key(Qt::Key_Escape);
-        case Screen::GameOver:
-        case Screen::MainMenu: QFAIL("no way to open that screen");
-        }
+        const Part part = Parts(screen);
+        if (GameRunning && !Front())
+            Key(part.key);
+        else
+            Click(part.menuButton);
     }
     // The "&Continuer" (or "OK") of the screen in front.
     void Continue()
     {
-        const std::optional<Screen> front = Front();
-        QVERIFY(front && *front != Screen::MainMenu);
-        Click(ContinueButton(*front));
+        QVERIFY(Front() && *Front() != Screen::MainMenu);
+        Click(Parts(*Front()).continueButton);
     }
-    // The pause screen's "&Quitter".
+    // The pause screen's "&Quitter", and the main menu's "&Quitter Zorbil".
     void QuitGame() { Click(form->MenuPause->MenuPauseQuitter); }
-    // The main menu's "&Quitter Zorbil".
     void QuitProgram() { Click(form->MenuPrincipal->BtnQuitter); }
 
     // What the player sees.
@@ -211,7 +184,7 @@ public:
         QList<Screen> shown;
         for (QObject* child : form->children())
             for (Screen s : AllScreens)
-                if (child == Panel(s) && (Panel(s)->isVisible() || Panel(s)->isEnabled()))
+                if (child == Parts(s).panel && (Parts(s).panel->isVisible() || Parts(s).panel->isEnabled()))
                     shown << s;
         return shown;
     }
@@ -220,21 +193,18 @@ public:
         const QList<Screen> shown = Screens();
         return shown.isEmpty() ? std::nullopt : std::optional(shown.last());
     }
-    bool Shows(Screen screen) const { return Screens().contains(screen); }
 
-    bool OptionsWarn() const { return form->MenuOptions->InWarningLayout(); }
-    QStringList Pictures() const { return Entries(form->MenuOptions->TexList); }
-    QStringList Musics() const { return Entries(form->MenuOptions->ModList); }
-    QString ChosenPicture() const { return form->MenuOptions->TexList->FileName(); }
-    bool SoundBoxesGreyed() const
-    {
-        return !form->MenuOptions->SonAct->isEnabled() && !form->MenuOptions->MusicAct->isEnabled();
-    }
-    int Speed() const { return form->MenuOptions->Speed->value(); }
+    bool OptionsWarn() const { return Options()->InWarningLayout(); }
+    QStringList Pictures() const { return Entries(Options()->TexList); }
+    QStringList Musics() const { return Entries(Options()->ModList); }
+    QString ChosenPicture() const { return Options()->TexList->FileName(); }
+    std::string SelectedMusic() const { return form->SelectedMusic(); }
+    bool SoundBoxesGreyed() const { return !Options()->SonAct->isEnabled() && !Options()->MusicAct->isEnabled(); }
+    int Speed() const { return Options()->Speed->value(); }
     QString ScoreShown() const { return form->MenuScores->ScoreNb->text(); }
     QString BestShown() const { return form->MenuScores->TopScoreNb->text(); }
     bool PointerHidden() const { return form->cursor().shape() == Qt::BlankCursor; }
-    std::string SelectedMusic() const { return form->SelectedMusic(); }
+    bool Exists(const char* tail) const { return std::filesystem::exists(game.file(tail)); }
 
     // Frames are presented while the renderer runs and only then.
     bool Drawing()
@@ -257,57 +227,35 @@ public:
     // The game's background shows the picture of that palette entry.
     bool ShowsPicture(uint8_t index)
     {
-        const std::array<uint8_t, 4> c = PcxBuilder(1, 1).Pixel(index);
-        const QRgb expected = qRgb(c[0], c[1], c[2]);
-        return QTest::qWaitFor([&] { return (ScreenPixel({3, 3}) & 0xFFFFFF) == (expected & 0xFFFFFF); }, 10000);
+        const auto c = PcxBuilder(1, 1).Pixel(index);
+        return QTest::qWaitFor([&] { return ScreenPixel({3, 3}) == qRgb(c[0], c[1], c[2]); }, 10000);
     }
     QRgb ScreenPixel(QPoint at) const
     {
-        const QImage screen = form->screen()->grabWindow(0).toImage();
-        return screen.pixel(form->mapToGlobal(at));
+        return form->screen()->grabWindow(0).toImage().pixel(form->mapToGlobal(at)) | 0xFF000000;
     }
-
-    // What the screen shows over the screen's panel is the panel itself, not
+    // What the screen shows over a screen's panel is the panel itself, not
     // the game's surface beneath it.
     bool OnScreen(Screen screen)
     {
-        QWidget* panel = Panel(screen);
+        QWidget* panel = Parts(screen).panel;
         const QImage own = panel->grab().toImage();
         return QTest::qWaitFor(
             [&] {
-                const QImage shown = form->screen()->grabWindow(0).toImage();
                 for (QPoint p : {QPoint(panel->width() / 3, panel->height() / 2), QPoint(panel->width() / 2, 200)})
-                    if ((shown.pixel(panel->mapToGlobal(p)) & 0xFFFFFF) != (own.pixel(p) & 0xFFFFFF))
+                    if (ScreenPixel(panel->mapTo(form.get(), p)) != (own.pixel(p) | 0xFF000000))
                         return false;
                 return true;
             },
             10000);
     }
 
-    bool Exists(const char* tail) const { return std::filesystem::exists(game.file(tail)); }
-
     // The game's clock.
 
-    // Lets the step timer's next tick through and waits for that step:
-    // false when none comes.
-    bool NextStep()
-    {
-        const int before = steps;
-        gate_.letThrough = 1;
-        const bool stepped = QTest::qWaitFor([&] { return steps > before; }, 10000);
-        gate_.letThrough = 0;
-        return stepped;
-    }
-    // Steps until the game is over: false when it does not end.
-    bool StepUntilOver(int most = 50)
-    {
-        for (int i = 0; i < most && GameRunning; ++i)
-            if (!NextStep())
-                return false;
-        return !GameRunning;
-    }
-    // Every tick from now on makes its step, as in the game.
-    void LetRun() { gate_.letThrough = std::numeric_limits<int>::max(); }
+    bool NextStep() { return clock->NextStep(); }
+    bool StepUntilOver() { return clock->StepUntilOver(); }
+    void LetRun() { clock->LetRun(); }
+    int Steps() const { return clock->steps; }
     bool Stepping() const { return form->tmrGame->isActive(); }
     int StepInterval() const { return form->tmrGame->interval(); }
     bool Spinning() const { return form->tmrAnimate->isActive(); }
@@ -332,37 +280,32 @@ public:
     SoundLibrary& sound;
     DialogStandIn dialog;
     std::unique_ptr<TZorbilForm> form;
+    std::unique_ptr<StepClock> clock;
     int frames = 0;
-    int steps = 0;
 
 private:
     static constexpr Screen AllScreens[] = {Screen::GameOver, Screen::Pause,   Screen::MainMenu,
                                             Screen::Scores,   Screen::Options, Screen::Help};
-
-    ScreenPanel* Panel(Screen screen) const
+    struct Part {
+        ScreenPanel* panel;
+        QAbstractButton* continueButton;  // none for the main menu
+        QAbstractButton* menuButton;      // what opens it from the main menu
+        Qt::Key key;                      // what opens it during play
+    };
+    Part Parts(Screen screen) const
     {
+        const MainMenuPanel* menu = form->MenuPrincipal;
         switch (screen) {
-        case Screen::GameOver: return form->GameOver;
-        case Screen::Pause: return form->MenuPause;
-        case Screen::MainMenu: return form->MenuPrincipal;
-        case Screen::Scores: return form->MenuScores;
-        case Screen::Options: return form->MenuOptions;
-        case Screen::Help: return form->MenuAide;
+        case Screen::GameOver: return {form->GameOver, form->GameOver->GameOverOK, nullptr, Qt::Key_unknown};
+        case Screen::Pause: return {form->MenuPause, form->MenuPause->MenuPauseContinuer, nullptr, Qt::Key_Escape};
+        case Screen::MainMenu: return {form->MenuPrincipal, nullptr, nullptr, Qt::Key_unknown};
+        case Screen::Scores: return {form->MenuScores, form->MenuScores->MenuScoresOK, menu->BtnScores, Qt::Key_F3};
+        case Screen::Options: return {Options(), Options()->MenuOptionsOK, menu->BtnOptions, Qt::Key_F2};
+        case Screen::Help: return {form->MenuAide, form->MenuAide->MenuAideOK, menu->BtnAide, Qt::Key_F1};
         }
-        return nullptr;
+        return {};
     }
-    QAbstractButton* ContinueButton(Screen screen) const
-    {
-        switch (screen) {
-        case Screen::GameOver: return form->GameOver->GameOverOK;
-        case Screen::Pause: return form->MenuPause->MenuPauseContinuer;
-        case Screen::Scores: return form->MenuScores->MenuScoresOK;
-        case Screen::Options: return form->MenuOptions->MenuOptionsOK;
-        case Screen::Help: return form->MenuAide->MenuAideOK;
-        case Screen::MainMenu: break;
-        }
-        return nullptr;
-    }
+    OptionsPanel* Options() const { return form->MenuOptions; }
     static QStringList Entries(const FileList* list)
     {
         QStringList names;
@@ -370,13 +313,15 @@ private:
             names << list->item(i)->text();
         return names;
     }
-    static void Click(QWidget* button) { QTest::mouseClick(button, Qt::LeftButton); }
+    static void Click(QWidget* button)
+    {
+        QVERIFY(button);
+        QTest::mouseClick(button, Qt::LeftButton);
+    }
     static void Pick(FileList* list, int row)
     {
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
     }
-
-    StepGate gate_;
 };
 
 }  // namespace zorbil::test

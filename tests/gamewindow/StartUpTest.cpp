@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "StartUpTest.h"
+#include "GameWindowTests.h"
 
 #include "GameWindowFixture.h"
 #include "config/Settings.h"

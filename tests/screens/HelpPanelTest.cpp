@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "HelpPanelTest.h"
+#include "ScreensTests.h"
 
 #include <QLabel>
 #include <QTabBar>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "OptionsPanelTest.h"
+#include "ScreensTests.h"
 
 #include <QTest>
 #include <filesystem>
