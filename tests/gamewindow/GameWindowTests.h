@@ -8,13 +8,11 @@ class StartUpTest : public QObject {
     Q_OBJECT
 private slots:
     void DefaultsWithoutSettings();
+    void StoredOptionsAndBestScore_data();
     void StoredOptionsAndBestScore();
-    void UnreadableOptionsOrScores_data();
-    void UnreadableOptionsOrScores();
     void MissingFoldersAreReportedOnce_data();
     void MissingFoldersAreReportedOnce();
     void CoversTheAvailableScreenArea();
-    void SoundOffGreysAndClearsTheSwitches();
     void ClosingRemovesTheSignalAndClosesTheDialog();
 };
 
@@ -24,9 +22,9 @@ private slots:
     void PlayButtonTable_data();
     void PlayButtonTable();
     void ArrowKeysSteerWhateverTheModifiers();
-    void WallEndsTheGame();
+    void WallOrBiteEndsTheGame_data();
+    void WallOrBiteEndsTheGame();
     void SnakeWaitsWhileAnErrorBoxIsOpen();
-    void BiteEndsTheGame();
     void GameOverScoresMenuSavesTheBestScore_data();
     void GameOverScoresMenuSavesTheBestScore();
     void SpeedSetsTheStepInterval();
@@ -38,10 +36,9 @@ private slots:
     void PauseAndQuitEndsTheGameOnce();
     void ScreensDuringPlayKeepTheGame();
     void OptionsSwitchTheMusicOnlyWhenItChanged();
-    void ArrowKeysReachTheOpenScreensControl();
-    void ScreenKeysAreIgnoredWhileAScreenIsOpen();
+    void KeysWhileAScreenIsOpen();
     void MenuScreensComeBackToTheMainMenu();
-    void OptionsAreSaved();
+    void OptionsAreSavedGreyedOnesAsOff();
     void FailedWritesAreReportedAndTheScreensGoOn();
 };
 

@@ -80,25 +80,6 @@ void PlayTest::ArrowKeysSteerWhateverTheModifiers()
     QCOMPARE(Snake.Head, (Cell{start.X - 1, start.Y + 1}));
 }
 
-void PlayTest::WallEndsTheGame()
-{
-    GameWindow w;
-    w.Open();
-    w.StartGame(0);
-    QVERIFY(w.Drawing());
-    QVERIFY(w.StepUntilOver());
-    QCOMPARE(w.Steps(), 8);  // seven cells, then the wall
-    QCOMPARE(Snake.Head, (Cell{15, 6}));  // stopped on its last cell
-    QCOMPARE(w.Screens(), QList{Screen::GameOver});
-    QVERIFY(!w.Stepping() && !w.Spinning());
-    QVERIFY(!w.PointerHidden());
-    QVERIFY(w.Stopped());
-    // The game keys are gone with the game.
-    w.Key(Qt::Key_Escape);
-    QCOMPARE(w.Screens(), QList{Screen::GameOver});
-    QVERIFY(!GamePaused);
-}
-
 // The box keeps the keyboard until it is answered: a second of it at 50 ms
 // a step would have taken the snake into the wall.
 void PlayTest::SnakeWaitsWhileAnErrorBoxIsOpen()
@@ -123,18 +104,37 @@ void PlayTest::SnakeWaitsWhileAnErrorBoxIsOpen()
     QCOMPARE(w.boxes.boxes.size(), 1);
 }
 
-void PlayTest::BiteEndsTheGame()
+void PlayTest::WallOrBiteEndsTheGame_data()
 {
+    QTest::addColumn<QList<Qt::Key>>("turns");
+    QTest::addColumn<int>("steps");
+    QTest::addColumn<Cell>("end");
+    QTest::newRow("the wall: seven cells, then the wall") << QList<Qt::Key>{} << 8 << Cell{15, 6};
+    QTest::newRow("its own body") << QList{Qt::Key_Up, Qt::Key_Left, Qt::Key_Down} << 3 << Cell{7, 6};
+}
+
+void PlayTest::WallOrBiteEndsTheGame()
+{
+    QFETCH(QList<Qt::Key>, turns);
     GameWindow w;
     w.Open();
-    w.StartGame(9);
-    for (Qt::Key turn : {Qt::Key_Up, Qt::Key_Left, Qt::Key_Down}) {
+    w.StartGame(0);
+    QVERIFY(w.Drawing());
+    for (Qt::Key turn : turns) {
         w.Key(turn);
         QVERIFY(w.NextStep());
     }
-    QVERIFY(!GameRunning);
-    QCOMPARE(Snake.Head, (Cell{7, 6}));  // its own body
-    QCOMPARE(w.Front(), Screen::GameOver);
+    QVERIFY(w.StepUntilOver());
+    QTEST(w.Steps(), "steps");
+    QTEST(Snake.Head, "end");  // the head stays on its last cell
+    QCOMPARE(w.Screens(), QList{Screen::GameOver});
+    QVERIFY(!w.Stepping() && !w.Spinning());
+    QVERIFY(!w.PointerHidden());
+    QVERIFY(w.Stopped());
+    // The game keys are gone with the game.
+    w.Key(Qt::Key_Escape);
+    QCOMPARE(w.Screens(), QList{Screen::GameOver});
+    QVERIFY(!GamePaused);
 }
 
 void PlayTest::GameOverScoresMenuSavesTheBestScore_data()

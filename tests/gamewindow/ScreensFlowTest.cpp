@@ -142,24 +142,10 @@ void ScreensFlowTest::OptionsSwitchTheMusicOnlyWhenItChanged()
     QCOMPARE(w.recording.calls[4], "StreamOpenFile(" + other + ",0x2,512)");
 }
 
-void ScreensFlowTest::ArrowKeysReachTheOpenScreensControl()
-{
-    GameWindow w;
-    w.Open();
-    w.StartGame(9);
-    w.Open(Screen::Options);
-    w.FocusMusicList();
-    // The game's key handler turns the snake and lets the key go on.
-    w.Key(Qt::Key_Down);
-    QCOMPARE(Snake.Direction, uint8_t(DirDown));
-    QCOMPARE(w.SelectedMusic(), w.game.file("/Musiques/rapide.mus"));
-    // One turn per step: the handler drops this one, the list still has it.
-    w.Key(Qt::Key_Up);
-    QCOMPARE(Snake.Direction, uint8_t(DirDown));
-    QCOMPARE(w.SelectedMusic(), w.game.file("/Musiques/calme.mus"));
-}
-
-void ScreensFlowTest::ScreenKeysAreIgnoredWhileAScreenIsOpen()
+// While a screen is open, the screen keys do nothing; an arrow turns the
+// snake for the first step after the return, and goes on to the screen's
+// control.
+void ScreensFlowTest::KeysWhileAScreenIsOpen()
 {
     GameWindow w;
     w.Open();
@@ -169,14 +155,19 @@ void ScreensFlowTest::ScreenKeysAreIgnoredWhileAScreenIsOpen()
     QCOMPARE(w.Screens(), QList{Screen::MainMenu});
 
     w.StartGame(9);
-    w.Open(Screen::Help);
-    for (Qt::Key k : {Qt::Key_Escape, Qt::Key_F2, Qt::Key_F3, Qt::Key_F1})
+    w.Open(Screen::Options);
+    for (Qt::Key k : {Qt::Key_Escape, Qt::Key_F1, Qt::Key_F3, Qt::Key_F2})
         w.Key(k);
     QVERIFY(!GamePaused);
-    QCOMPARE(w.Screens(), QList{Screen::Help});
-    // An arrow still turns the snake, for the first step after the return.
+    QCOMPARE(w.Screens(), QList{Screen::Options});
+    w.FocusMusicList();
     w.Key(Qt::Key_Down);
     QCOMPARE(Snake.Direction, uint8_t(DirDown));
+    QCOMPARE(w.SelectedMusic(), w.game.file("/Musiques/rapide.mus"));
+    // One turn per step: the handler drops this one, the list still has it.
+    w.Key(Qt::Key_Up);
+    QCOMPARE(Snake.Direction, uint8_t(DirDown));
+    QCOMPARE(w.SelectedMusic(), w.game.file("/Musiques/calme.mus"));
     const Cell head = Snake.Head;
     w.Continue();
     QVERIFY(w.NextStep());
@@ -204,7 +195,7 @@ void ScreensFlowTest::MenuScreensComeBackToTheMainMenu()
     QVERIFY(w.Stopped());
 }
 
-void ScreensFlowTest::OptionsAreSaved()
+void ScreensFlowTest::OptionsAreSavedGreyedOnesAsOff()
 {
     GameWindow w;
     w.Open();
@@ -218,6 +209,16 @@ void ScreensFlowTest::OptionsAreSaved()
     QCOMPARE(saved.SonAct, 0);
     QCOMPARE(saved.MusAct, 1);
     QVERIFY(w.boxes.boxes.isEmpty());
+
+    // Sound off at start-up: the boxes are greyed and cleared, and saved so.
+    test::SetUpSound(w.sound, *w.form, {.sonAct = 0});
+    QVERIFY(w.SoundBoxesGreyed());
+    QVERIFY(!w.form->EffectsOn() && !w.form->MusicOn());
+    w.Open(Screen::Options);
+    w.Continue();
+    QVERIFY(ReadOptions(w.game.file(ConfigFileTail), saved));
+    QCOMPARE(saved.SonAct, 0);
+    QCOMPARE(saved.MusAct, 0);
 }
 
 void ScreensFlowTest::FailedWritesAreReportedAndTheScreensGoOn()

@@ -27,51 +27,47 @@ void StartUpTest::DefaultsWithoutSettings()
     QVERIFY(w.Stopped());  // no frame before a game
 }
 
-void StartUpTest::StoredOptionsAndBestScore()
-{
-    GameWindow w;
-    w.game.write(ConfigFileTail, "[Options]\nSpeed=12\nSonAct=2\nMusAct=0\n");
-    w.game.write(ScoresFileTail, std::string("\x39\x05\x00\x00", 4));
-    w.Open();
-    QVERIFY(w.boxes.boxes.isEmpty());
-    QCOMPARE(w.Speed(), 9);
-    QCOMPARE(w.StepInterval(), 450);
-    QVERIFY(w.form->EffectsOn());  // 2 leaves the box as designed
-    QVERIFY(!w.form->MusicOn());
-    QCOMPARE(BestScore, 1337);
-    QCOMPARE(w.BestShown(), QString("1337"));
-}
-
-void StartUpTest::UnreadableOptionsOrScores_data()
+void StartUpTest::StoredOptionsAndBestScore_data()
 {
     QTest::addColumn<QString>("config");
     QTest::addColumn<QByteArray>("scores");
     QTest::addColumn<int>("speed");
-    QTest::addColumn<bool>("switchesOn");
-    QTest::newRow("speed not a number: nothing more is read")
-        << "[Options]\nSpeed=vite\nSonAct=1\nMusAct=1\n" << QByteArray("\x10\0\0\0", 4) << 5 << false;
+    QTest::addColumn<int>("interval");
+    QTest::addColumn<bool>("effects");
+    QTest::addColumn<bool>("music");
+    QTest::addColumn<int>("best");
+    QTest::addColumn<bool>("unreadable");
+    QTest::newRow("read: the speed kept in range, SonAct 2 leaves its box as designed")
+        << "[Options]\nSpeed=12\nSonAct=2\nMusAct=0\n" << QByteArray("\x39\x05\0\0", 4) << 9 << 450 << true
+        << false << 1337 << false;
+    QTest::newRow("speed not a number: nothing more is read") << "[Options]\nSpeed=vite\nSonAct=1\nMusAct=1\n"
+                                                              << QByteArray("\x10\0\0\0", 4) << 5 << 250 << false
+                                                              << false << 0 << true;
     QTest::newRow("scores shorter than 4 bytes")
-        << "[Options]\nSpeed=3\n" << QByteArray("\x10\0\0", 3) << 3 << true;
+        << "[Options]\nSpeed=3\n" << QByteArray("\x10\0\0", 3) << 3 << 150 << true << true << 0 << true;
 }
 
-void StartUpTest::UnreadableOptionsOrScores()
+void StartUpTest::StoredOptionsAndBestScore()
 {
     QFETCH(QString, config);
     QFETCH(QByteArray, scores);
-    QFETCH(int, speed);
-    QFETCH(bool, switchesOn);
+    QFETCH(int, best);
+    QFETCH(bool, unreadable);
     GameWindow w;
     w.game.write(ConfigFileTail, config.toStdString());
     w.game.write(ScoresFileTail, scores.toStdString());
     w.Open();
-    QCOMPARE(w.boxes.texts(), QStringList{OptionsReadErrorMessage});
-    QCOMPARE(w.boxes.boxes[0].title, QString("Erreur"));
-    QCOMPARE(w.boxes.boxes[0].icon, QMessageBox::Critical);
-    QCOMPARE(w.Speed(), speed);
-    QCOMPARE(w.form->EffectsOn(), switchesOn);
-    QCOMPARE(w.form->MusicOn(), switchesOn);
-    QCOMPARE(BestScore, 0);
-    QCOMPARE(w.BestShown(), QString("0"));
+    QCOMPARE(w.boxes.texts(), unreadable ? QStringList{OptionsReadErrorMessage} : QStringList());
+    if (unreadable) {
+        QCOMPARE(w.boxes.boxes[0].title, QString("Erreur"));
+        QCOMPARE(w.boxes.boxes[0].icon, QMessageBox::Critical);
+    }
+    QTEST(w.Speed(), "speed");
+    QTEST(w.StepInterval(), "interval");
+    QTEST(w.form->EffectsOn(), "effects");
+    QTEST(w.form->MusicOn(), "music");
+    QCOMPARE(BestScore, best);
+    QCOMPARE(w.BestShown(), QString::number(best));
 }
 
 void StartUpTest::MissingFoldersAreReportedOnce_data()
@@ -118,22 +114,6 @@ void StartUpTest::CoversTheAvailableScreenArea()
         QCOMPARE(form.MenuPrincipal->geometry(), form.rect());
         QCOMPARE(form.MenuPrincipal->BtnJouer->width(), form.width() - 15);
     }
-}
-
-// Sound off at start-up: the boxes are greyed and cleared, and saved so.
-void StartUpTest::SoundOffGreysAndClearsTheSwitches()
-{
-    GameWindow w;
-    w.Open();
-    test::SetUpSound(w.sound, *w.form, {.sonAct = 0});
-    QVERIFY(w.SoundBoxesGreyed());
-    QVERIFY(!w.form->EffectsOn() && !w.form->MusicOn());
-    w.Open(Screen::Options);
-    w.Continue();
-    GameOptions saved{};
-    QVERIFY(ReadOptions(w.game.file(ConfigFileTail), saved));
-    QCOMPARE(saved.SonAct, 0);
-    QCOMPARE(saved.MusAct, 0);
 }
 
 // After a game, as before any: the window goes, with its render thread,
