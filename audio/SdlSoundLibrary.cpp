@@ -171,13 +171,6 @@ void SdlSoundLibrary::Preload(const std::string& path)
     preloads_.push_back(StreamDecoding(path, DecodeMode::Stream));
 }
 
-std::size_t SdlSoundLibrary::HeldSounds()
-{
-    const std::lock_guard lock(mutex_);
-    ReleaseFinished();
-    return sounds_.size();
-}
-
 // Looking at a file's size and time tells whether it changed, without
 // reading it.
 std::optional<SdlSoundLibrary::FileKey> SdlSoundLibrary::KeyOf(const std::string& path)
@@ -309,7 +302,7 @@ bool SdlSoundLibrary::Sounding(Handle handle, const Sound& sound) const
     switch (sound.decoding->result.load()) {
     case Decoding::Result::Pending:
     case Decoding::Result::Chunk: return true;  // starts as soon as it is heard of
-    case Decoding::Result::Music: return handle == musicOwner_ && !sound.decoding->Drained();
+    case Decoding::Result::Music: return !sound.heard || (handle == musicOwner_ && !sound.decoding->Drained());
     case Decoding::Result::Failed: return false;
     }
     return false;
@@ -360,9 +353,11 @@ void SdlSoundLibrary::Heard(const std::shared_ptr<Decoding>& decoding)
         std::erase(preloads_, decoding);
 
     std::vector<Handle> waiting;
-    for (const auto& [handle, sound] : sounds_)
-        if (sound.decoding == decoding)
+    for (auto& [handle, sound] : sounds_)
+        if (sound.decoding == decoding) {
+            sound.heard = true;
             waiting.push_back(handle);
+        }
     std::sort(waiting.begin(), waiting.end());
 
     if (decoding->result == Decoding::Result::Chunk && !decoding->faulted) {

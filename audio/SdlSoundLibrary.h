@@ -24,7 +24,6 @@
 #include <SDL_mixer.h>
 
 #include <atomic>
-#include <cstddef>
 #include <filesystem>
 #include <map>
 #include <memory>
@@ -69,9 +68,6 @@ public:
 
     void Preload(const std::string& path) override;
 
-    // Sounds opened and not yet over (those over are released first).
-    std::size_t HeldSounds();
-
 private:
     class Chunk;
     struct FileKey {
@@ -85,6 +81,9 @@ private:
         bool module = false;
         bool loop = false;
         bool started = false;
+        // The decoders' thread sets a verdict before the layer hears of it:
+        // until then a music has not had its chance at the slot.
+        bool heard = false;
         int channel = -1;
     };
     struct Kept {

@@ -2,7 +2,6 @@
 // The configuration dialog with a game controller: everything the keyboard
 // reaches, so that a player with a controller alone can start the game.
 #include <QPushButton>
-#include <QToolButton>
 
 #include "config/SpinButton.h"
 #include "config/ZorbilConfig.h"
@@ -43,7 +42,10 @@ void TConfigForm::PadInput(const PadEvent& event)
     case PadButton::Left:
     case PadButton::Right:
         if (spin) {
-            (event.button == PadButton::Right ? spin->UpButton() : spin->DownButton())->click();
+            // As the arrow keys do on it.
+            const Qt::Key arrow = event.button == PadButton::Right ? Qt::Key_Up : Qt::Key_Down;
+            SendPadKey(this, arrow, true);
+            SendPadKey(this, arrow, false);
             halo_->PadUsed();
             return;
         }

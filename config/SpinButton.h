@@ -19,9 +19,6 @@ public:
 
     explicit SpinButton(QWidget* parent = nullptr);
 
-    QToolButton* UpButton() const { return up_; }
-    QToolButton* DownButton() const { return down_; }
-
 signals:
     void UpClick();
     void DownClick();

@@ -89,8 +89,6 @@ public:
     OptionsPanel* const MenuOptions;
     HelpPanel* const MenuAide;
 
-    TWRenderer* Renderer() const { return renderer_.get(); }
-
 protected:
     // ZorbilMain.cpp
     void showEvent(QShowEvent* event) override;

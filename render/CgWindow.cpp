@@ -8,6 +8,7 @@
 #include <QWindow>
 
 #include "render/CgSurface.h"
+#include "render/PixelFormat.h"
 #include "render/WaylandCommit.h"
 
 namespace zorbil {
@@ -27,8 +28,7 @@ void TCGForm::CreateContext()
 {
     ReleaseContext();  // a context made twice would otherwise be lost
     surface_->show();
-    lastFormat_ = RequestPixelFormat();
-    dc_ = surface_->OpenGLWindow(SurfaceFormatFor(lastFormat_));
+    dc_ = surface_->OpenGLWindow(SurfaceFormatFor(RequestPixelFormat()));
     // The surface's window is made anew for OpenGL on first use, which puts
     // it above the panels: keep it under them, so a screen opened later
     // covers the game without changing the panels' own order. (The surface

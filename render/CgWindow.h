@@ -23,8 +23,6 @@
 
 #include <QWidget>
 
-#include "render/PixelFormat.h"
-
 class QOpenGLContext;
 class QWindow;
 
@@ -55,10 +53,7 @@ public:
     void FitViewport();
 
     QWindow* DC() const { return dc_; }
-    QOpenGLContext* RC() const { return rc_; }
     CgSurface* Surface() const { return surface_; }
-    // The request behind the current surface's last CreateContext.
-    const PixelFormatRequest& LastPixelFormat() const { return lastFormat_; }
 
 signals:
     // After every SwapFrame that presented a frame.
@@ -71,7 +66,6 @@ private:
     CgSurface* surface_;
     QWindow* dc_ = nullptr;
     QOpenGLContext* rc_ = nullptr;
-    PixelFormatRequest lastFormat_;
     bool framePresented_ = false;
 };
 

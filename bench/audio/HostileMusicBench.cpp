@@ -21,20 +21,12 @@
 #include "audio/GameSound.h"
 #include "audio/HostileSounds.h"
 #include "audio/SdlSoundLibrary.h"
-#include "audio/SoundDevice.h"
+#include "support/FakeSwitches.h"
 #include "support/GameDecoder.h"
+#include "support/SoundSetup.h"
 #include "support/TempGameFolder.h"
 
 namespace {
-
-class Switches : public zorbil::SoundSwitches {
-public:
-    std::string selected;
-    bool EffectsOn() const override { return true; }
-    bool MusicOn() const override { return true; }
-    std::string SelectedMusic() const override { return selected; }
-    void GreyAndClear() override {}
-};
 
 long PeakKilobytes()
 {
@@ -56,9 +48,9 @@ long PeakKilobytes()
 {
     {
         zorbil::SdlSoundLibrary library(zorbil::test::GameDecoder);
-        Switches switches;
+        zorbil::test::FakeSwitches switches;
         zorbil::GameSound sound(library, switches, [](const std::string&) {}, folder);
-        zorbil::SetupSoundDevice(library, switches, [](const std::string&) {}, 1, 2, 11, 22050, 16);
+        zorbil::test::SetUpSound(library, switches);
         switches.selected = music;
         sound.PlayGameMusic();
         std::this_thread::sleep_for(std::chrono::duration<double>(seconds / 2));

@@ -26,6 +26,7 @@
 #include "screens/PausePanel.h"
 #include "screens/ScoresPanel.h"
 #include "support/BenchGameWindow.h"
+#include "support/ShippedGameFolder.h"
 #include "support/TempGameFolder.h"
 
 using namespace zorbil;
@@ -64,12 +65,7 @@ int main(int argc, char** argv)
     const int streamSeconds = argc > 2 && std::atoi(argv[2]) > 0 ? std::atoi(argv[2]) : 240;
 
     test::TempGameFolder folder;
-    fs::create_directories(folder.path() / "Textures");
-    fs::create_directories(folder.path() / "Musiques");
-    fs::copy_file(fs::path(ZORBIL_GAME_DIR) / "Textures" / "Gazon.pcx", folder.path() / "Textures" / "Gazon.pcx");
-    fs::copy_file(fs::path(ZORBIL_GAME_DIR) / "Musiques" / "Zorbil Express.mus",
-                  folder.path() / "Musiques" / "b module.mus");
-    fs::copy_file(fs::path(ZORBIL_GAME_DIR) / "Data" / "Menu.dat", folder.path() / "Data" / "Menu.dat");
+    bench::CopyShippedFiles(folder, "b module.mus");
     std::printf("Writing a %d-second Ogg stream... ", streamSeconds);
     std::fflush(stdout);
     WriteLongOgg(folder.file("/Musiques/a longue.mus"), streamSeconds);

@@ -27,10 +27,11 @@
 #include "Writers.h"
 #include "audio/GameSound.h"
 #include "audio/SdlSoundLibrary.h"
-#include "audio/SoundDevice.h"
 #include "audio/SoundFiles.h"
 #include "audio/WaveFile.h"
+#include "support/FakeSwitches.h"
 #include "support/GameDecoder.h"
+#include "support/SoundSetup.h"
 #include "support/TempGameFolder.h"
 
 namespace {
@@ -71,15 +72,6 @@ double Milliseconds(Clock::duration duration)
 {
     return std::chrono::duration<double, std::milli>(duration).count();
 }
-
-class Switches : public zorbil::SoundSwitches {
-public:
-    std::string selected;
-    bool EffectsOn() const override { return true; }
-    bool MusicOn() const override { return true; }
-    std::string SelectedMusic() const override { return selected; }
-    void GreyAndClear() override {}
-};
 
 struct Figures {
     double callMedian = 0, callWorst = 0, heardMedian = 0, heardWorst = 0;
@@ -152,10 +144,10 @@ int main(int argc, char** argv)
     zorbil::test::WriteTone(folder.file("/Data/Menu.dat"), 30);
 
     zorbil::SdlSoundLibrary library(zorbil::test::GameDecoder);
-    Switches switches;
+    zorbil::test::FakeSwitches switches;
     zorbil::GameSound sound(library, switches, [](const std::string& m) { std::printf("error: %s\n", m.c_str()); },
                             folder.str());
-    zorbil::SetupSoundDevice(library, switches, [](const std::string&) {}, 1, 2, 11, 22050, 16);
+    zorbil::test::SetUpSound(library, switches);
     Mix_SetPostMix(Watch, nullptr);
     std::printf("%d starts of each, the mixer at 22050 Hz on SDL's %s driver\n", times, SDL_GetCurrentAudioDriver());
 

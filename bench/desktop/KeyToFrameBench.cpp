@@ -13,7 +13,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <vector>
 
 #include "config/GameFolder.h"
@@ -25,6 +24,7 @@
 #include "screens/PausePanel.h"
 #include "screens/ScoresPanel.h"
 #include "support/BenchGameWindow.h"
+#include "support/ShippedGameFolder.h"
 #include "support/TempGameFolder.h"
 
 // Last: Xlib's macros clash with Qt's names.
@@ -33,7 +33,6 @@
 #include <X11/keysym.h>
 
 using namespace zorbil;
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -69,12 +68,7 @@ int main(int argc, char** argv)
     }
 
     test::TempGameFolder folder;
-    fs::create_directories(folder.path() / "Textures");
-    fs::create_directories(folder.path() / "Musiques");
-    fs::copy_file(fs::path(ZORBIL_GAME_DIR) / "Textures" / "Gazon.pcx", folder.path() / "Textures" / "Gazon.pcx");
-    fs::copy_file(fs::path(ZORBIL_GAME_DIR) / "Musiques" / "Zorbil Express.mus",
-                  folder.path() / "Musiques" / "module.mus");
-    fs::copy_file(fs::path(ZORBIL_GAME_DIR) / "Data" / "Menu.dat", folder.path() / "Data" / "Menu.dat");
+    bench::CopyShippedFiles(folder, "module.mus");
     SetGameFolder(folder.str());
 
     bench::BenchGameWindow window;

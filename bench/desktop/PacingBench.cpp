@@ -18,7 +18,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
-#include <filesystem>
 #include <functional>
 #include <optional>
 
@@ -31,10 +30,10 @@
 #include "screens/OptionsPanel.h"
 #include "screens/ScoresPanel.h"
 #include "support/BenchGameWindow.h"
+#include "support/ShippedGameFolder.h"
 #include "support/TempGameFolder.h"
 
 using namespace zorbil;
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -208,11 +207,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
 
     test::TempGameFolder folder;
-    fs::create_directories(folder.path() / "Textures");
-    fs::create_directories(folder.path() / "Musiques");
-    fs::copy_file(fs::path(ZORBIL_GAME_DIR) / "Textures" / "Gazon.pcx", folder.path() / "Textures" / "Gazon.pcx");
-    fs::copy_file(fs::path(ZORBIL_GAME_DIR) / "Musiques" / "Zorbil Express.mus",
-                  folder.path() / "Musiques" / "module.mus");
+    bench::CopyShippedFiles(folder, "module.mus");
     SetGameFolder(folder.str());
 
     Row paced, unpaced;

@@ -6,7 +6,6 @@
 // the sound is off, so that nothing but the window itself works. Prints
 // figures; asserts nothing.
 //   idle_menu_bench [seconds per measure, default 10]
-#include <SDL.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -27,7 +26,9 @@
 #include "config/GameFolder.h"
 #include "game/ZorbilMain.h"
 #include "input/PadPoller.h"
+#include "support/SoundSetup.h"
 #include "support/TempGameFolder.h"
+#include "support/VirtualPad.h"
 
 using namespace zorbil;
 
@@ -87,7 +88,7 @@ int main(int argc, char** argv)
     SdlSoundLibrary sound;
     QWidget dialog;
     TZorbilForm form(sound, &dialog);
-    SetupSoundDevice(sound, form, [](const std::string&) {}, 0, 2, 11, 22050, 16);
+    test::SetUpSound(sound, form, {.sonAct = 0});
     form.show();
     form.activateWindow();
     if (!QTest::qWaitForWindowActive(&form)) {
@@ -97,15 +98,8 @@ int main(int argc, char** argv)
     QTest::qWait(500);  // the window settles
     Measure("no pad", seconds);
 
-    SDL_VirtualJoystickDesc desc;
-    SDL_zero(desc);
-    desc.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
-    desc.type = SDL_JOYSTICK_TYPE_GAMECONTROLLER;
-    desc.naxes = SDL_CONTROLLER_AXIS_MAX;
-    desc.nbuttons = SDL_CONTROLLER_BUTTON_MAX;
-    desc.name = "Virtual pad";
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    if (SDL_InitSubSystem(SDL_INIT_JOYSTICK) != 0 || SDL_JoystickAttachVirtualEx(&desc) < 0) {
+    test::VirtualPad pad;
+    if (!pad.Plugged()) {
         std::fprintf(stderr, "idle_menu_bench: no virtual joystick: %s\n", SDL_GetError());
         return 1;
     }
@@ -116,7 +110,6 @@ int main(int argc, char** argv)
     std::printf("the pad was noticed after %lld ms\n", static_cast<long long>(noticed.elapsed()));
     QTest::qWait(500);
     Measure("one pad", seconds);
-    SDL_QuitSubSystem(SDL_INIT_JOYSTICK);
     form.close();
     return 0;
 }

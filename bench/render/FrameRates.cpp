@@ -3,6 +3,7 @@
 
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QOpenGLContext>
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
@@ -112,7 +113,7 @@ bool FrameRates(const std::string& gameFolder, double seconds)
         LayOutSnake(length);
         renderer.SetupScene();
         // Frames are timed only once they reach the screen.
-        if (!form.RC() || !QTest::qWaitForWindowExposed(form.DC())) {
+        if (!QOpenGLContext::currentContext() || !QTest::qWaitForWindowExposed(form.DC())) {
             std::fprintf(stderr, "no OpenGL context on the surface, or the surface never came on screen\n");
             return false;
         }

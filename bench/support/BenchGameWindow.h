@@ -11,6 +11,7 @@
 #include "audio/SoundDevice.h"
 #include "game/ZorbilMain.h"
 #include "support/GameDecoder.h"
+#include "support/SoundSetup.h"
 
 namespace zorbil::bench {
 
@@ -19,7 +20,7 @@ struct BenchGameWindow {
     // "Plein Ecran"; none keeps the window's own.
     explicit BenchGameWindow(Qt::WindowFlags flags = {})
     {
-        SetupSoundDevice(sound, form, [](const std::string&) {}, 1, 2, 11, 22050, 16);
+        test::SetUpSound(sound, form);
         if (flags)
             form.setWindowFlags(flags);
         form.show();

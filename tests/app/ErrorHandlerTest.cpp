@@ -5,8 +5,8 @@
 #include <stdexcept>
 
 #include "app/ZorbilApplication.h"
-#include "configdialog/StandIns.h"
 #include "shared/Title.h"
+#include "support/MessageBoxWatcher.h"
 
 using namespace zorbil;
 using zorbil::test::MessageBoxWatcher;

@@ -20,9 +20,10 @@ inline constexpr int TestRate = 22050;
 class DiskAudio {
 public:
     // Sets the environment before the device opens. The driver sleeps
-    // `delayMs` per 1024-frame buffer of 46 ms: 5 ms mixes about eight times
-    // faster than real time, which decoders keep up with on a busy machine.
-    explicit DiskAudio(std::string file, int delayMs = 5) : file_(std::move(file))
+    // `delayMs` per 1024-frame buffer of 46 ms: 23 ms mixes twice as fast as
+    // real time, which a decoder process keeps ahead of even while a loaded
+    // machine keeps it from a processor for half a second.
+    explicit DiskAudio(std::string file, int delayMs = 23) : file_(std::move(file))
     {
         setenv("SDL_AUDIODRIVER", "disk", 1);
         setenv("SDL_DISKAUDIOFILE", file_.c_str(), 1);

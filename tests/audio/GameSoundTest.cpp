@@ -1,23 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The calls the sound device set-up and the game's sound operations make
+// to the sound layer.
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
-#include "RecordingSoundLibrary.h"
+#include "support/FakeSwitches.h"
+#include "support/RecordingSoundLibrary.h"
+#include "support/SoundSetup.h"
 
-using zorbil::DonutSoundErrorMessage;
-using zorbil::DonutSoundTail;
-using zorbil::GameSound;
-using zorbil::OverSoundTail;
-using zorbil::SoundPlayErrorMessage;
-using zorbil::test::FakeSwitches;
-using zorbil::test::RecordingSoundLibrary;
+using namespace zorbil;
+using namespace zorbil::test;
 using Calls = std::vector<std::string>;
 
 namespace {
 
-class GameSoundTest : public ::testing::Test {
+class SoundCalls : public ::testing::Test {
 protected:
     // The calls made since the previous Take().
     Calls Take()
@@ -26,16 +26,81 @@ protected:
         library.calls.clear();
         return taken;
     }
+    ErrorBox ShowError()
+    {
+        return [this](const std::string& m) { errors.push_back(m); };
+    }
 
     RecordingSoundLibrary library;
     FakeSwitches switches;
     std::vector<std::string> errors;
-    GameSound sound{library, switches, [this](const std::string& m) { errors.push_back(m); }, "/jeu"};
+    GameSound sound{library, switches, ShowError(), "/jeu"};
 };
 
 }  // namespace
 
-TEST_F(GameSoundTest, MenuMusicRestartsFromTheBeginningEachTime)
+TEST_F(SoundCalls, DeviceSetUpCallsTheLibraryInOrder)
+{
+    SetUpSound(library, switches, {}, ShowError());  // the tests' usual device
+    EXPECT_EQ(Take(),
+              (Calls{"SetOutput(2)", "SetMixer(0)", "SetDriver(0)", "Init(22050,16,1)", "SetSFXMasterVolume(255)"}));
+    SetUpSound(library, switches, {.drv = 3, .mixer = 12, .mixRate = 44100, .quality = 8}, ShowError());
+    EXPECT_EQ(Take(),
+              (Calls{"SetOutput(4)", "SetMixer(4)", "SetDriver(0)", "Init(44100,8,1)", "SetSFXMasterVolume(255)"}));
+    EXPECT_TRUE(errors.empty());
+    EXPECT_FALSE(switches.greyed);
+    EXPECT_TRUE(switches.music && switches.effects);
+}
+
+TEST_F(SoundCalls, DriverAndMixerCodesMapToTheLibrarysTypes)
+{
+    for (auto [drv, output] : {std::pair{1, 1}, {2, 2}, {3, 4}, {4, 5}, {5, 3}}) {
+        SetUpSound(library, switches, {.drv = drv});
+        EXPECT_EQ(Take().front(), "SetOutput(" + std::to_string(output) + ")") << "Drv " << drv;
+    }
+    for (int drv : {0, 6, -1}) {
+        SetUpSound(library, switches, {.drv = drv});
+        EXPECT_EQ(Take().front(), "SetMixer(0)") << "Drv " << drv;
+    }
+    for (auto [code, type] : {std::pair{11, 0}, {12, 4}, {21, 2}, {22, 6}, {41, 3}, {42, 7}, {3, 1}, {5, 5}}) {
+        SetUpSound(library, switches, {.mixer = code});
+        EXPECT_EQ(Take().at(1), "SetMixer(" + std::to_string(type) + ")") << "Mixer " << code;
+    }
+    // Others, the stored fallback 2 among them, leave the library's own.
+    for (int code : {2, 7, 0, 1, 4, 13, 31}) {
+        SetUpSound(library, switches, {.mixer = code});
+        EXPECT_EQ(Take(), (Calls{"SetOutput(2)", "SetDriver(0)", "Init(22050,16,1)", "SetSFXMasterVolume(255)"}))
+            << "Mixer " << code;
+    }
+}
+
+TEST_F(SoundCalls, FailedDeviceSetUpShowsItsMessageAndGoesNoFurther)
+{
+    library.initResult = false;
+    SetUpSound(library, switches, {}, ShowError());
+    EXPECT_EQ(Take(), (Calls{"SetOutput(2)", "SetMixer(0)", "SetDriver(0)", "Init(22050,16,1)"}));
+    library.initResult = true;
+    library.throwOn = "SetDriver";
+    SetUpSound(library, switches, {}, ShowError());
+    EXPECT_EQ(Take(), (Calls{"SetOutput(2)", "SetMixer(0)"}));
+    library.throwOn = "SetOutput";
+    SetUpSound(library, switches, {.sonAct = 0}, ShowError());
+    EXPECT_EQ(errors, (Calls{SoundSetupErrorMessage, SoundSetupErrorMessage, SoundSetupErrorMessage}));
+    EXPECT_FALSE(switches.greyed);
+    EXPECT_TRUE(switches.music);
+}
+
+TEST_F(SoundCalls, SoundOffMakesNoOutputAndGreysTheSwitches)
+{
+    SetUpSound(library, switches, {.sonAct = 0, .drv = 3, .mixer = 12, .mixRate = 44100}, ShowError());
+    EXPECT_EQ(Take(), Calls{"SetOutput(0)"});
+    EXPECT_TRUE(switches.greyed);
+    EXPECT_FALSE(switches.music);
+    EXPECT_FALSE(switches.effects);
+    EXPECT_TRUE(errors.empty());
+}
+
+TEST_F(SoundCalls, MenuMusicRestartsFromTheBeginningEachTime)
 {
     sound.PlayMenuMusic();
     EXPECT_EQ(Take(), (Calls{"StopSong(0)", "StreamStop(0)", "StreamStop(0)",
@@ -46,7 +111,7 @@ TEST_F(GameSoundTest, MenuMusicRestartsFromTheBeginningEachTime)
     EXPECT_TRUE(errors.empty());
 }
 
-TEST_F(GameSoundTest, GameMusicOffersTheFileAsModuleAndStream)
+TEST_F(SoundCalls, GameMusicOffersTheFileAsModuleAndStream)
 {
     switches.selected = "/jeu/Musiques/Balade.mid.mus";
     library.notStreams.insert(switches.selected);
@@ -69,7 +134,7 @@ TEST_F(GameSoundTest, GameMusicOffersTheFileAsModuleAndStream)
     EXPECT_EQ(Take(), (Calls{"StreamStop(1)", "StreamStop(3)", "StopSong(0)"}));
 }
 
-TEST_F(GameSoundTest, EmptySelectionIsOfferedToTheLibraryAndStopsTheMenuMusic)
+TEST_F(SoundCalls, EmptySelectionIsOfferedToTheLibraryAndStopsTheMenuMusic)
 {
     library.notModules.insert("");
     library.notStreams.insert("");
@@ -80,7 +145,7 @@ TEST_F(GameSoundTest, EmptySelectionIsOfferedToTheLibraryAndStopsTheMenuMusic)
                              "StreamOpenFile(,0x2000,512)", "PlaySong(0)", "StreamPlay(-1,0)"}));
 }
 
-TEST_F(GameSoundTest, MusicSwitchIsReadWhenAMusicStartsAndNeverStopsOne)
+TEST_F(SoundCalls, MusicSwitchIsReadWhenAMusicStartsAndNeverStopsOne)
 {
     switches.music = false;
     sound.PlayMenuMusic();
@@ -98,7 +163,7 @@ TEST_F(GameSoundTest, MusicSwitchIsReadWhenAMusicStartsAndNeverStopsOne)
     EXPECT_EQ(Take(), (Calls{"StopSong(0)", "StreamStop(0)", "StreamStop(1)"}));
 }
 
-TEST_F(GameSoundTest, EffectsOverlapAndFollowTheEffectsSwitch)
+TEST_F(SoundCalls, EffectsOverlapAndFollowTheEffectsSwitch)
 {
     sound.PlayEffect(DonutSoundTail);
     sound.PlayEffect(DonutSoundTail);
@@ -111,7 +176,7 @@ TEST_F(GameSoundTest, EffectsOverlapAndFollowTheEffectsSwitch)
     EXPECT_TRUE(Take().empty());
 }
 
-TEST_F(GameSoundTest, ErrorsShowTheirMessageAndKeepTheHandlesAlreadySet)
+TEST_F(SoundCalls, ErrorsShowTheirMessageAndKeepTheHandlesAlreadySet)
 {
     switches.selected = "/jeu/Musiques/m.mus";
     library.throwOn = "StreamOpenFile";

@@ -8,7 +8,6 @@
 #include <signal.h>
 #include <sys/stat.h>
 
-#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -16,13 +15,10 @@
 #include <string>
 #include <vector>
 
-#include "DiskAudio.h"
+#include "DecoderProcesses.h"
 #include "HostileSounds.h"
-#include "RecordingSoundLibrary.h"
-#include "audio/SdlSoundLibrary.h"
-#include "audio/SoundDevice.h"
+#include "SoundRig.h"
 #include "support/GameDecoder.h"
-#include "support/TempGameFolder.h"
 
 using namespace zorbil;
 using namespace zorbil::test;
@@ -54,62 +50,19 @@ void ForgetPeakMemory()
     std::ofstream("/proc/self/clear_refs") << "5";
 }
 
-// The decoder processes this test runs now.
-std::vector<pid_t> Decoders(const std::string& program)
-{
-    std::vector<pid_t> found;
-    for (const auto& task : std::filesystem::directory_iterator("/proc/self/task")) {
-        std::ifstream children(task.path() / "children");
-        pid_t pid;
-        while (children >> pid) {
-            std::ifstream command("/proc/" + std::to_string(pid) + "/cmdline");
-            std::string argument0;
-            std::getline(command, argument0, '\0');
-            if (argument0 == program)
-                found.push_back(pid);
-        }
-    }
-    return found;
-}
-
 bool Loud(Level level)
 {
     return level.rms > 500;
 }
 
-class HostileSoundsTest : public ::testing::Test {
+class HostileSoundsTest : public SoundRig {
 protected:
-    void SetUp() override
-    {
-        std::filesystem::create_directory(folder.path() / "Musiques");
-    }
-
-    void StartDevice(const std::string& decoder = GameDecoder, DecoderLimits limits = {})
-    {
-        sound.reset();
-        library.reset();
-        library = std::make_unique<SdlSoundLibrary>(decoder, limits);
-        const ErrorBox error = [this](const std::string& m) { errors.push_back(m); };
-        SetupSoundDevice(*library, switches, error, 1, 3, 11, TestRate, 16);
-        sound = std::make_unique<GameSound>(*library, switches, error, folder.str());
-    }
-
     // Picked for a new game, then again during a game (looping).
     void Pick(const std::string& music)
     {
         switches.selected = music;
         sound->PlayGameMusic();
         sound->SwitchGameMusic();
-    }
-
-    // The layer lets go of every sound once their decoders have answered,
-    // been killed or ended.
-    void WaitForNoSound()
-    {
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-        while (library->HeldSounds() != 0 && std::chrono::steady_clock::now() < deadline)
-            disk.Advance(0.05);
-        EXPECT_EQ(library->HeldSounds(), 0u);
     }
 
     // The music picked next is heard.
@@ -124,15 +77,8 @@ protected:
     std::string Write(const std::string& name, const std::string& bytes)
     {
         folder.write("/Musiques/" + name, bytes);
-        return folder.file("/Musiques/" + name);
+        return Music(name);
     }
-
-    TempGameFolder folder;
-    DiskAudio disk{folder.file("/mixed.raw")};
-    std::unique_ptr<SdlSoundLibrary> library;
-    FakeSwitches switches;
-    std::vector<std::string> errors;
-    std::unique_ptr<GameSound> sound;
 };
 
 }  // namespace
@@ -146,8 +92,9 @@ TEST_F(HostileSoundsTest, EachFaultStaysInItsDecoder)
         const long resident = StatusKilobytes("VmRSS:");
         ForgetPeakMemory();
         Pick(music);
-        if (hostile.refusedAtOnce)
-            WaitForNoSound();
+        if (hostile.refusedAtOnce) {
+            EXPECT_TRUE(RefusedBothWays(*library, disk, music)) << hostile.name;
+        }
         disk.Advance(1.0);
         EXPECT_LT(StatusKilobytes("VmHWM:") - resident, 20 * 1024) << hostile.name;
         sound->StopAllMusic();
@@ -170,14 +117,12 @@ TEST_F(HostileSoundsTest, StalledOrSpinningDecodersAreKilled)
         const std::string program = folder.file("/decoder.sh");
         folder.write("/decoder.sh", "#!/bin/sh\n[ \"$1\" = song ] && exit 3\n" + hello + "\n" + fault + "\n");
         ::chmod(program.c_str(), 0755);
-        StartDevice(program, DecoderLimits{1, 1, 0.5});
+        StartDevice(1, program, DecoderLimits{1, 1, 0.5});
         const long start = disk.Frames();
         Pick(ShippedMusic);
-        WaitForNoSound();
-        EXPECT_TRUE(Decoders(program).empty()) << fault;
+        EXPECT_TRUE(RefusedBothWays(*library, disk, ShippedMusic)) << fault;
+        EXPECT_TRUE(MixUntil(disk, [&] { return Decoders(program).empty(); })) << fault;
         EXPECT_LT(LevelOf(disk.Left(start), 0, disk.Frames() - start).rms, 1) << fault;
-        Pick(ShippedMusic);
-        EXPECT_EQ(library->HeldSounds(), 0u) << fault;
     }
     StartDevice();
     ExpectHeard(ShippedMusic, "the killed decoders");
@@ -195,8 +140,8 @@ TEST_F(HostileSoundsTest, DecoderKilledMidSongLeavesSilence)
     ASSERT_FALSE(decoders.empty());
     for (const pid_t decoder : decoders)
         kill(decoder, SIGKILL);
-    WaitForNoSound();
-    const long silent = disk.Frames();
+    const long silent = WaitUntilHeard(disk, disk.Frames(), [](Level l) { return l.rms < 1; });
+    ASSERT_GE(silent, 0);
     disk.Advance(0.5);
     EXPECT_LT(LevelOf(disk.Left(silent), 0, SecondsToFrames(0.5)).rms, 1);
     ExpectHeard(ShippedModule, "a killed decoder");

@@ -4,20 +4,15 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <chrono>
 #include <filesystem>
 #include <memory>
 #include <random>
 #include <string>
 #include <vector>
 
-#include "DiskAudio.h"
-#include "RecordingSoundLibrary.h"
+#include "DecoderProcesses.h"
+#include "SoundRig.h"
 #include "WaveFile.h"
-#include "audio/SdlSoundLibrary.h"
-#include "audio/SoundDevice.h"
-#include "support/TempGameFolder.h"
-#include "support/GameDecoder.h"
 
 using namespace zorbil;
 using namespace zorbil::test;
@@ -32,52 +27,7 @@ constexpr double ToneRms = 6000 / 1.41421356;
 constexpr int16_t Offset = 3000;
 const double LongSound = SdlSoundLibrary::ShortSoundSeconds + 1;
 
-class MixedSoundTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        std::filesystem::create_directory(folder.path() / "Musiques");
-    }
-
-    // Drv 3 asks for OSS: the disk driver named in the environment wins.
-    void StartDevice(int sonAct = 1)
-    {
-        sound.reset();
-        library = std::make_unique<SdlSoundLibrary>(GameDecoder);
-        SetupSoundDevice(*library, switches, ShowError(), sonAct, 3, 11, TestRate, 16);
-        sound = std::make_unique<GameSound>(*library, switches, ShowError(), folder.str());
-    }
-
-    std::vector<int16_t> Finish()
-    {
-        sound.reset();
-        library.reset();
-        return disk.Left();
-    }
-
-    // The layer holds `count` sounds once their decoders have answered.
-    void WaitForHeldSounds(std::size_t count)
-    {
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-        while (library->HeldSounds() != count && std::chrono::steady_clock::now() < deadline)
-            disk.Advance(0.05);
-        EXPECT_EQ(library->HeldSounds(), count);
-    }
-
-    std::string Music(const std::string& name) const { return folder.file("/Musiques/" + name); }
-
-    ErrorBox ShowError()
-    {
-        return [this](const std::string& message) { errors.push_back(message); };
-    }
-
-    TempGameFolder folder;
-    DiskAudio disk{folder.file("/mixed.raw")};
-    std::unique_ptr<SdlSoundLibrary> library;
-    FakeSwitches switches;
-    std::vector<std::string> errors;
-    std::unique_ptr<GameSound> sound;
-};
+using MixedSoundTest = SoundRig;
 
 // Blocks between two frames whose level fails the check. A stretch too
 // short to say anything fails as a whole.
@@ -213,6 +163,8 @@ TEST_F(MixedSoundTest, StopAllMusicSilencesMenuAndGameMusic)
     const long gameStopped = disk.Frames();
     disk.Advance(0.5);
     const long end = disk.Frames();
+    // The streamed menu music's decoder ended with it.
+    EXPECT_TRUE(MixUntil(disk, [] { return Decoders(GameDecoder).empty(); }));
     const auto left = Finish();
 
     EXPECT_EQ(BadBlocks(left, menuStopped + Lag, beforeGame, IsSilent), 0);
@@ -228,9 +180,6 @@ TEST_F(MixedSoundTest, SoundOffWritesNothingButSilence)
     sound->PlayMenuMusic();
     sound->PlayGameMusic();
     sound->PlayEffect(DonutSoundTail);
-    EXPECT_TRUE(switches.greyed);
-    EXPECT_FALSE(switches.music);
-    EXPECT_FALSE(switches.effects);
     // The library itself refuses to open anything without a device.
     EXPECT_EQ(library->StreamOpenFile(folder.file("/Data/Menu.dat"), SoundLibrary::ModeLoopNormal, 512), 0u);
     const auto left = Finish();
@@ -275,13 +224,11 @@ TEST_F(MixedSoundTest, UnplayableFilesGiveSilence)
     sound->PlayEffect(OverSoundTail);  // no such file
     disk.Advance(0.5);
     sound->StopAllMusic();
-    WaitForHeldSounds(0);
+    EXPECT_TRUE(MixUntil(disk, [] { return Decoders(GameDecoder).empty(); }));
     // Refused once, a file opens to nothing at once from then on.
     switches.selected = Music("empty.mid.mus");
     sound->PlayGameMusic();
-    WaitForHeldSounds(0);
-    sound->PlayGameMusic();
-    EXPECT_EQ(library->HeldSounds(), 0u);
+    EXPECT_TRUE(RefusedBothWays(*library, disk, switches.selected));
     const long end = disk.Frames();
     const auto left = Finish();
     EXPECT_EQ(BadBlocks(left, start, end, IsSilent), 0);
@@ -297,16 +244,18 @@ TEST_F(MixedSoundTest, FinishedAndReplacedSoundsAreReleased)
     StartDevice();
     for (int i = 0; i < 5; ++i)
         sound->PlayMenuMusic();
-    EXPECT_EQ(library->HeldSounds(), 1u);
+    // The menu music's decoder alone runs on.
+    EXPECT_TRUE(MixUntil(disk, [] { return Decoders(GameDecoder).size() == 1; }));
     for (int i = 0; i < 30; ++i) {
         sound->PlayEffect(DonutSoundTail);
         disk.Advance(0.02);
     }
     disk.Advance(0.2);
+    const long beforeGame = disk.Frames();
     sound->PlayGameMusic();
-    // The song its decoder turns down goes; the stream stays.
-    WaitForHeldSounds(1);
-    ASSERT_GE(WaitUntilHeard(disk, disk.Frames(), IsTone), 0);
+    // The song its decoder turns down goes; the stream plays.
+    EXPECT_TRUE(MixUntil(disk, [&] { return OpensToNothing(*library, switches.selected).song; }));
+    ASSERT_GE(WaitUntilHeard(disk, beforeGame, IsTone), 0);
 
     // A stop on a handle that was replaced leaves the music now playing alone.
     const auto old = library->StreamOpenFile(folder.file("/Data/Menu.dat"), SoundLibrary::ModeLoopNormal, 512);

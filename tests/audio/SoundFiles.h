@@ -61,14 +61,19 @@ inline std::string SamplerChunk(uint32_t declared, uint32_t present)
     return Bytes().Text("smpl").Le(static_cast<uint32_t>(chunk.size()), 4).Text(chunk.str()).str();
 }
 
-inline std::string Wav(uint16_t channels, uint32_t frames, const std::string& extraChunks = "", uint32_t rate = 22050)
+// 16-bit PCM samples as a WAV file, other chunks before the data.
+inline std::string WavOf(uint16_t channels, uint32_t rate, const std::string& data, const std::string& extraChunks = "")
 {
     const uint16_t align = channels * 2;
-    const std::string data = Tone16(frames * (channels ? channels : 1), false);
     Bytes body;
     body.Text("WAVEfmt ").Le(16, 4).Le(1, 2).Le(channels, 2).Le(rate, 4).Le(rate * align, 4).Le(align, 2).Le(16, 2);
     body.Text(extraChunks).Text("data").Le(static_cast<uint32_t>(data.size()), 4).Text(data);
     return Bytes().Text("RIFF").Le(static_cast<uint32_t>(body.size()), 4).Text(body.str()).str();
+}
+
+inline std::string Wav(uint16_t channels, uint32_t frames, const std::string& extraChunks = "", uint32_t rate = 22050)
+{
+    return WavOf(channels, rate, Tone16(frames * (channels ? channels : 1), false), extraChunks);
 }
 
 // 16-bit AIFF at 22050 Hz holding `framesHeld` of the `framesSaid` frames.

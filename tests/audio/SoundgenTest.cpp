@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "DiskAudio.h"
-#include "RecordingSoundLibrary.h"
 #include "Synth.h"
 #include "Writers.h"
 #include "audio/SdlSoundLibrary.h"

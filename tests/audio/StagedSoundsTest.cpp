@@ -3,18 +3,14 @@
 // the game through the real mixer.
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "DiskAudio.h"
-#include "RecordingSoundLibrary.h"
-#include "audio/SdlSoundLibrary.h"
-#include "audio/SoundDevice.h"
-#include "support/TempGameFolder.h"
-#include "support/GameDecoder.h"
+#include "DecoderProcesses.h"
+#include "SoundRig.h"
+#include "shared/DataPaths.h"
 
 using namespace zorbil;
 using namespace zorbil::test;
@@ -41,25 +37,13 @@ std::vector<std::string> GameMusics()
     return musics;
 }
 
-class StagedSoundsTest : public ::testing::Test {
+class StagedSoundsTest : public SoundRig {
 protected:
-    void SetUp() override { StartDevice(); }
-
-    void StartDevice()
+    void SetUp() override
     {
-        sound.reset();
-        library = std::make_unique<SdlSoundLibrary>(GameDecoder);
-        const ErrorBox error = [this](const std::string& m) { errors.push_back(m); };
-        SetupSoundDevice(*library, switches, error, 1, 2, 11, TestRate, 16);
-        sound = std::make_unique<GameSound>(*library, switches, error, GameDir.string());
+        gameFolder = GameDir.string();
+        StartDevice();
     }
-
-    TempGameFolder scratch{false};
-    DiskAudio disk{scratch.file("/mixed.raw")};
-    std::unique_ptr<SdlSoundLibrary> library;
-    FakeSwitches switches;
-    std::vector<std::string> errors;
-    std::unique_ptr<GameSound> sound;
 };
 
 }  // namespace
@@ -70,19 +54,18 @@ TEST_F(StagedSoundsTest, EveryGameMusicIsOneKindOrTheOther)
 {
     int modules = 0, midis = 0, streams = 0;
     for (const std::string& music : GameMusics()) {
-        const auto firstSong = library->LoadSong(music);
-        const auto firstStream = library->StreamOpenFile(music, SoundLibrary::Mode2D, 512);
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-        while (library->HeldSounds() > 1 && std::chrono::steady_clock::now() < deadline)
-            disk.Advance(0.05);
-        library->StopSong(firstSong);
-        library->StreamStop(firstStream);
         const auto song = library->LoadSong(music);
         const auto stream = library->StreamOpenFile(music, SoundLibrary::Mode2D, 512);
+        MixUntil(disk, [&] {
+            const Opening o = OpensToNothing(*library, music);
+            return o.song || o.stream;
+        });
+        disk.Advance(0.5);  // the other kind's answer too
+        const Opening opening = OpensToNothing(*library, music);
         library->StopSong(song);
         library->StreamStop(stream);
-        const bool module = song != 0;
-        EXPECT_NE(module, stream != 0) << music;
+        const bool module = !opening.song;
+        EXPECT_NE(module, !opening.stream) << music;
         const bool midi = music.size() > 8 && music.compare(music.size() - 8, 8, ".mid.mus") == 0;
         (module ? (midi ? midis : modules) : streams) += 1;
     }
@@ -107,9 +90,7 @@ TEST_F(StagedSoundsTest, GameMusicsSoundUntilStopped)
         sound->StopAllMusic();
         const long stopped = disk.Frames();
         disk.Advance(0.5);
-        sound.reset();
-        library.reset();
-        const auto left = disk.Left();
+        const auto left = Finish();
         EXPECT_GT(LevelOf(left, start, SecondsToFrames(1.5)).rms, 500) << music;
         EXPECT_EQ(LevelOf(left, stopped + 4096, SecondsToFrames(0.3)).rms, 0) << music;
     }
@@ -134,9 +115,7 @@ TEST_F(StagedSoundsTest, MenuMusicStreamsAndEffectsEndOnTheirOwn)
     ASSERT_GE(effects, 0);
     disk.Advance(SdlSoundLibrary::ShortSoundSeconds + 0.5);
     const long end = disk.Frames();
-    sound.reset();
-    library.reset();
-    const auto left = disk.Left();
+    const auto left = Finish();
     EXPECT_GT(LevelOf(left, menu, SecondsToFrames(1.0)).rms, 500);
     EXPECT_GT(LevelOf(left, effects, SecondsToFrames(0.5)).rms, 500);
     // Both effects are short sounds: over well before the longest one may last.

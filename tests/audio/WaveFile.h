@@ -9,33 +9,18 @@
 #include <string>
 
 #include "DiskAudio.h"
+#include "SoundFiles.h"
 
 namespace zorbil::test {
 
 inline void WriteWave(const std::string& path, double seconds, const std::function<int16_t(long)>& sample)
 {
-    const uint32_t frames = static_cast<uint32_t>(seconds * TestRate);
-    const uint32_t dataBytes = frames * 4;
-    std::ofstream out(path, std::ios::binary);
-    auto u32 = [&](uint32_t v) { out.write(reinterpret_cast<const char*>(&v), 4); };
-    auto u16 = [&](uint16_t v) { out.write(reinterpret_cast<const char*>(&v), 2); };
-    out.write("RIFF", 4);
-    u32(36 + dataBytes);
-    out.write("WAVEfmt ", 8);
-    u32(16);
-    u16(1);
-    u16(2);
-    u32(TestRate);
-    u32(TestRate * 4);
-    u16(4);
-    u16(16);
-    out.write("data", 4);
-    u32(dataBytes);
-    for (uint32_t i = 0; i < frames; ++i) {
-        const int16_t s = sample(i);
-        u16(static_cast<uint16_t>(s));
-        u16(static_cast<uint16_t>(s));
+    Bytes data;
+    for (long i = 0; i < static_cast<long>(seconds * TestRate); ++i) {
+        const auto both = static_cast<uint16_t>(sample(i));
+        data.Le(both, 2).Le(both, 2);
     }
+    std::ofstream(path, std::ios::binary) << WavOf(2, TestRate, data.str());
 }
 
 // A 440 Hz tone: music in the tests.

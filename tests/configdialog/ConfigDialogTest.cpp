@@ -1,11 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QCheckBox>
 #include <QLabel>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
-#include <QToolButton>
 #include <filesystem>
 #include <memory>
 
@@ -14,62 +12,115 @@
 #include "config/Settings.h"
 #include "config/SpinButton.h"
 #include "config/ZorbilConfig.h"
-#include "StandIns.h"
 #include "shared/DataPaths.h"
+#include "support/FakeSwitches.h"
+#include "support/MessageBoxWatcher.h"
+#include "support/RecordingSoundLibrary.h"
+#include "support/SoundSetup.h"
 #include "support/TempGameFolder.h"
 
 using namespace zorbil;
 using namespace zorbil::test;
+using Calls = std::vector<std::string>;
 
 namespace {
 
+enum class Arrow { Up, Down };
+
 // One run of the dialog in a throw-away game folder holding `config` (no file
 // when null), with a stand-in game window wired as the program wires it.
+// Controls are named by the caption the player reads, without its
+// mnemonic mark.
 struct DialogRun {
     explicit DialogRun(const char* config, bool withData = true) : dir(withData)
     {
         if (config)
             dir.write(ConfigFileTail, config);
         form = std::make_unique<TConfigForm>(sound, dir.str());
-        form->SetGameWindow(&game, game);
+        form->SetGameWindow(&game, switches);
         creationBoxes = watcher.boxes;
         watcher.boxes.clear();
     }
 
     std::string stored() const { return dir.read(ConfigFileTail); }
+    const StartupConfig& settings() const { return form->Settings(); }
+
+    // What the player does.
+    void Click(const QString& caption) { QTest::mouseClick(Control(caption), Qt::LeftButton); }
+    // The same choice made from code: nothing a player does, but what the
+    // dialog's own code may do.
+    void Set(const QString& caption, bool checked = true) { Control(caption)->setChecked(checked); }
+    void Show()
+    {
+        form->show();
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    }
+    // A click on an arrow of the frequency's or the quality's spin button,
+    // where the player sees it; or a press held until Release.
+    void Spin(SpinButton* spin, Arrow arrow) { Mouse(spin, arrow, true, true); }
+    void Hold(SpinButton* spin, Arrow arrow) { Mouse(spin, arrow, true, false); }
+    void Release(SpinButton* spin, Arrow arrow) { Mouse(spin, arrow, false, true); }
+    // A key to whatever has the keyboard focus.
+    void Type(Qt::Key key) { QTest::keyClick(static_cast<QWidget*>(nullptr), key); }
+
+    // What the player sees.
+    bool Checked(const QString& caption) const { return Control(caption)->isChecked(); }
+    bool Usable(const QString& caption) const { return Control(caption)->isEnabled(); }
+    QString Rate() const { return form->LabelMixRate->text(); }
+    QString Quality() const { return form->LabelQual->text(); }
+    int UsableSoundControls() const
+    {
+        int usable = 0;
+        for (QWidget* control : form->SoundControls())
+            usable += control->isEnabled() ? 1 : 0;
+        return usable;
+    }
 
     TempGameFolder dir;
     MessageBoxWatcher watcher;
     RecordingSoundLibrary sound;
-    StandInGameWindow game;
+    QWidget game;
+    FakeSwitches switches;
     std::unique_ptr<TConfigForm> form;
-    QList<MessageBoxWatcher::Box> creationBoxes;
+    QList<SeenBox> creationBoxes;
+
+private:
+    QAbstractButton* Control(const QString& caption) const
+    {
+        for (QAbstractButton* control : form->findChildren<QAbstractButton*>())
+            if (QString(control->text()).remove('&') == caption)
+                return control;
+        qFatal("no control captioned %s", qPrintable(caption));
+    }
+    void Mouse(SpinButton* spin, Arrow arrow, bool press, bool release)
+    {
+        if (!form->isVisible())
+            Show();
+        const int y = spin->height() * (arrow == Arrow::Up ? 1 : 3) / 4;
+        const QPoint at = spin->mapTo(form.get(), QPoint(spin->width() / 2, y));
+        if (press)
+            QTest::mousePress(form->windowHandle(), Qt::LeftButton, {}, at);
+        if (release)
+            QTest::mouseRelease(form->windowHandle(), Qt::LeftButton, {}, at);
+    }
 };
 
-QString Selected(const QList<QRadioButton*>& group)
-{
-    for (QRadioButton* button : group)
-        if (button->isChecked())
-            return button->text();
-    return {};
-}
+const QString Mixers[] = {"Auto-Détection", "Pentium (MMX)", "Pentium (Non MMX)", "Pentium Pro / PII / PIII",
+                          "FPU Interpolé"};
+const QString Drivers[] = {"Windows Multimedia", "Microsoft DirectSound (Supporte EAX 1/2)",
+                           "Open Sound System (Linux/Unix)", "Enlightment Sound Daemon (Linux/Unix)",
+                           "A3D - Version 3.0 (Supporte Géométrie)"};
 
-QList<QRadioButton*> Mixers(const TConfigForm& f)
+// The checked caption of a group; "" when none, "several" when more.
+template <std::size_t N>
+QString Chosen(const DialogRun& run, const QString (&group)[N])
 {
-    return {f.RBMAuto, f.RBMPMMX, f.RBMPNoMMX, f.RBMPII, f.RBFPU};
-}
-
-QList<QRadioButton*> Drivers(const TConfigForm& f)
-{
-    return {f.RBWMM, f.RBDS, f.RBOSS, f.RBESD, f.RBA3D};
-}
-
-int EnabledSoundControls(const TConfigForm& f)
-{
-    int enabled = 0;
-    for (QWidget* control : f.SoundControls())
-        enabled += control->isEnabled() ? 1 : 0;
-    return enabled;
+    QString chosen;
+    for (const QString& caption : group)
+        if (run.Checked(caption))
+            chosen = chosen.isEmpty() ? caption : "several";
+    return chosen;
 }
 
 }  // namespace
@@ -84,7 +135,6 @@ private slots:
     void storedValuesAreShown_data();
     void storedValuesAreShown();
     void soundOffGreysAllNineteenControls();
-    void soundBoxReenablesInterpolationUnderAFixedMixer();
     void spinButtonsStopAtTheirEnds();
     void spinButtonKeysAndRepeat();
     void mixerCodeFollowsTheSelectionRule();
@@ -137,31 +187,34 @@ void ConfigDialogTest::noFileShowsTheDefaultsAndOkCreatesSectionConfig()
     QVERIFY(run.creationBoxes.isEmpty());
     QCOMPARE(f.windowTitle(), QString("Zorbil - Configuration"));
     QCOMPARE(f.size(), QSize(450, 450));
-    QCOMPARE(f.LabelMixRate->text(), QString("22050 Hz"));
-    QCOMPARE(f.LabelQual->text(), QString("16 bits"));
-    QVERIFY(f.CheckBoxSon->isChecked());
-    QVERIFY(f.CBoxInter->isChecked());
-    QVERIFY(f.RBtnFull->isChecked());
-    QCOMPARE(Selected(Drivers(f)), f.RBDS->text());
-    QCOMPARE(Selected(Mixers(f)), f.RBMAuto->text());
-    QCOMPARE(EnabledSoundControls(f), 19);
+    QCOMPARE(run.Rate(), QString("22050 Hz"));
+    QCOMPARE(run.Quality(), QString("16 bits"));
+    QVERIFY(run.Checked("Son") && run.Checked("Interpolation") && run.Checked("Plein Ecran"));
+    QCOMPARE(Chosen(run, Drivers), QString("Microsoft DirectSound (Supporte EAX 1/2)"));
+    QCOMPARE(Chosen(run, Mixers), QString("Auto-Détection"));
+    QCOMPARE(run.UsableSoundControls(), 19);
     QCOMPARE(f.ImageZorbil->pixmap().size(), QSize(433, 65));
     QCOMPARE(f.Image2->pixmap().size(), QSize(70, 30));
     QCOMPARE(f.Image3->pixmap().size(), QSize(85, 30));
     QCOMPARE(QString::fromStdString(GameFolder()), QString::fromStdString(run.dir.str()));
 
-    f.BtnOK->click();
+    run.Click("OK");
     QVERIFY(run.watcher.boxes.isEmpty());
     QCOMPARE(run.stored(), std::string("[Config]\nMixRate=22050\nQuality=16\nInterp=1\nSonAct=1\nDrv=2\nMixer=11\nAff=1\n"));
     QVERIFY(run.game.isVisible());
     QVERIFY(f.isHidden());
+    // The device tests and benchmarks set up is this one.
+    RecordingSoundLibrary usual;
+    FakeSwitches switches;
+    SetUpSound(usual, switches);
+    QCOMPARE(run.sound.calls, usual.calls);
 }
 
 void ConfigDialogTest::noDataFolderStillOpensTheGameWindow()
 {
     DialogRun run(nullptr, false);
     QVERIFY(run.creationBoxes.isEmpty());
-    run.form->BtnOK->click();
+    run.Click("OK");
     QCOMPARE(run.watcher.boxes.size(), 1);
     QCOMPARE(run.watcher.boxes[0].title, QString("Erreur"));
     QCOMPARE(run.watcher.boxes[0].text, QString(SaveErrorMessage));
@@ -177,16 +230,10 @@ void ConfigDialogTest::readErrorShowsItsMessageAndFallsBack()
     QCOMPARE(run.creationBoxes.size(), 1);
     QCOMPARE(run.creationBoxes[0].title, QString("Erreur"));
     QCOMPARE(run.creationBoxes[0].text, QString(ConfigReadErrorMessage));
-    const StartupConfig& c = run.form->Settings();
-    QCOMPARE(c.MixRate, 22050);
-    QCOMPARE(c.Quality, 16);
-    QCOMPARE(c.Interp, 0);
-    QCOMPARE(c.SonAct, 1);
-    QCOMPARE(c.Drv, 2);
-    QCOMPARE(c.Mixer, 2);
-    QCOMPARE(c.Aff, 1);
-    QVERIFY(!run.form->CBoxInter->isChecked());
-    QCOMPARE(Selected(Mixers(*run.form)), run.form->RBMAuto->text());
+    QVERIFY(run.settings() == (StartupConfig{.MixRate = 22050, .Quality = 16, .Aff = 1, .Drv = 2, .Mixer = 2,
+                                              .Interp = 0, .SonAct = 1}));
+    QVERIFY(!run.Checked("Interpolation"));
+    QCOMPARE(Chosen(run, Mixers), QString("Auto-Détection"));
 }
 
 void ConfigDialogTest::storedValuesAreShown_data()
@@ -200,211 +247,183 @@ void ConfigDialogTest::storedValuesAreShown_data()
     QTest::addColumn<QString>("driver");
     QTest::addColumn<bool>("windowed");
 
-    QTest::newRow("quality 24 falls back silently") << "[Config]\nQuality=24\n" << "22050 Hz" << "16 bits"
-                                                    << "Au&to-Détection" << 11 << true
-                                                    << "&Microsoft DirectSound (Supporte EAX 1/2)" << false;
-    QTest::newRow("rate $AC44") << "[Config]\nMixRate=$AC44\nQuality=8\n" << "44100 Hz" << "8 bits"
-                                << "Au&to-Détection" << 11 << true << "&Microsoft DirectSound (Supporte EAX 1/2)"
-                                << false;
-    QTest::newRow("rate 0xAC44") << "[Config]\nMixRate=0xAC44\nDrv=3\n" << "44100 Hz" << "16 bits"
-                                 << "Au&to-Détection" << 11 << true << "Op&en Sound System (Linux/Unix)" << false;
-    QTest::newRow("unknown mixer 7 keeps Auto") << "[Config]\nMixer=7\nAff=2\n" << "22050 Hz" << "16 bits"
-                                                << "Au&to-Détection" << 2 << true
-                                                << "&Microsoft DirectSound (Supporte EAX 1/2)" << true;
-    QTest::newRow("MMX 21 with interpolation becomes 22")
-        << "[Config]\nInterp=1\nMixer=21\nDrv=5\n" << "22050 Hz" << "16 bits" << "Pentium (MM&X)" << 22 << true
-        << "&A3D - Version 3.0 (Supporte Géométrie)" << false;
-    QTest::newRow("PII 42 without interpolation becomes 41")
-        << "[Config]\nInterp=0\nMixer=42\nDrv=1\n" << "22050 Hz" << "16 bits" << "Pentium P&ro / PII / PIII" << 41
-        << true << "&Windows Multimedia" << false;
-    QTest::newRow("Auto 11 with interpolation stays 11")
-        << "[Config]\nInterp=1\nMixer=11\nDrv=4\n" << "22050 Hz" << "16 bits" << "Au&to-Détection" << 11 << true
-        << "Enli&ghtment Sound Daemon (Linux/Unix)" << false;
+    const QString auto_ = Mixers[0], directSound = Drivers[1];
+    QTest::newRow("quality 24 falls back silently")
+        << "[Config]\nQuality=24\n" << "22050 Hz" << "16 bits" << auto_ << 11 << true << directSound << false;
+    QTest::newRow("rate $AC44") << "[Config]\nMixRate=$AC44\nQuality=8\n" << "44100 Hz" << "8 bits" << auto_ << 11
+                                << true << directSound << false;
+    QTest::newRow("rate 0xAC44") << "[Config]\nMixRate=0xAC44\nDrv=3\n" << "44100 Hz" << "16 bits" << auto_ << 11
+                                 << true << Drivers[2] << false;
+    QTest::newRow("unknown mixer 7 keeps Auto")
+        << "[Config]\nMixer=7\nAff=2\n" << "22050 Hz" << "16 bits" << auto_ << 2 << true << directSound << true;
+    QTest::newRow("MMX 21 with interpolation becomes 22") << "[Config]\nInterp=1\nMixer=21\nDrv=5\n" << "22050 Hz"
+                                                          << "16 bits" << Mixers[1] << 22 << true << Drivers[4]
+                                                          << false;
+    QTest::newRow("PII 42 without interpolation becomes 41") << "[Config]\nInterp=0\nMixer=42\nDrv=1\n" << "22050 Hz"
+                                                             << "16 bits" << Mixers[3] << 41 << true << Drivers[0]
+                                                             << false;
+    QTest::newRow("Auto 11 with interpolation stays 11") << "[Config]\nInterp=1\nMixer=11\nDrv=4\n" << "22050 Hz"
+                                                         << "16 bits" << auto_ << 11 << true << Drivers[3] << false;
     QTest::newRow("FPU greys interpolation") << "[Config]\nMixer=5\nMixRate=8000\n" << "8000 Hz" << "16 bits"
-                                             << "FPU I&nterpolé" << 5 << false
-                                             << "&Microsoft DirectSound (Supporte EAX 1/2)" << false;
-    QTest::newRow("Non MMX greys interpolation") << "[Config]\nMixer=3\n" << "22050 Hz" << "16 bits"
-                                                 << "Pentium &(Non MMX)" << 3 << false
-                                                 << "&Microsoft DirectSound (Supporte EAX 1/2)" << false;
+                                             << Mixers[4] << 5 << false << directSound << false;
+    QTest::newRow("Non MMX greys interpolation")
+        << "[Config]\nMixer=3\n" << "22050 Hz" << "16 bits" << Mixers[2] << 3 << false << directSound << false;
 }
 
 void ConfigDialogTest::storedValuesAreShown()
 {
     QFETCH(QString, file);
     DialogRun run(file.toStdString().c_str());
-    TConfigForm& f = *run.form;
     QVERIFY(run.creationBoxes.isEmpty());
-    QTEST(f.LabelMixRate->text(), "rateLabel");
-    QTEST(f.LabelQual->text(), "qualityLabel");
-    QTEST(Selected(Mixers(f)), "mixer");
-    QTEST(int(f.Settings().Mixer), "mixerCode");
-    QTEST(f.CBoxInter->isEnabled(), "interpEnabled");
-    QTEST(Selected(Drivers(f)), "driver");
-    QTEST(f.RBtnWin->isChecked(), "windowed");
-    QCOMPARE(f.RBtnFull->isChecked(), !f.RBtnWin->isChecked());
+    QTEST(run.Rate(), "rateLabel");
+    QTEST(run.Quality(), "qualityLabel");
+    QTEST(Chosen(run, Mixers), "mixer");
+    QTEST(int(run.settings().Mixer), "mixerCode");
+    QTEST(run.Usable("Interpolation"), "interpEnabled");
+    QTEST(Chosen(run, Drivers), "driver");
+    QTEST(run.Checked("Fenêtré"), "windowed");
+    QCOMPARE(run.Checked("Plein Ecran"), !run.Checked("Fenêtré"));
 
     // What was shown is what OK writes back, the fallback mixer 2 included.
-    f.BtnOK->click();
+    run.Click("OK");
     StartupConfig written;
     QVERIFY(ReadStartupConfig(run.dir.file(ConfigFileTail), written));
-    QCOMPARE(written.Mixer, f.Settings().Mixer);
-    QCOMPARE(written.MixRate, f.Settings().MixRate);
+    QCOMPARE(written.Mixer, run.settings().Mixer);
+    QCOMPARE(written.MixRate, run.settings().MixRate);
 }
 
+// The sound box greys and re-enables all nineteen sound controls, the
+// interpolation box too under a mixer that has none.
 void ConfigDialogTest::soundOffGreysAllNineteenControls()
 {
-    DialogRun run("[Config]\nSonAct=0\nInterp=1\nMixer=21\n");
-    TConfigForm& f = *run.form;
-    QVERIFY(!f.CheckBoxSon->isChecked());
-    QCOMPARE(f.Settings().SonAct, 0);
-    QCOMPARE(EnabledSoundControls(f), 0);
-    QVERIFY(!f.CBoxInter->isEnabled());
-    for (QWidget* stays : {static_cast<QWidget*>(f.CheckBoxSon), static_cast<QWidget*>(f.PanelDrv),
-                           static_cast<QWidget*>(f.PanelMixer), static_cast<QWidget*>(f.RBtnFull),
-                           static_cast<QWidget*>(f.RBtnWin), static_cast<QWidget*>(f.BtnOK)})
-        QVERIFY(stays->isEnabled());
+    DialogRun run("[Config]\nSonAct=0\nMixer=5\n");
+    QVERIFY(!run.Checked("Son"));
+    QCOMPARE(run.settings().SonAct, 0);
+    QCOMPARE(run.UsableSoundControls(), 0);
+    for (const char* stays : {"Son", "Plein Ecran", "Fenêtré", "OK"})
+        QVERIFY2(run.Usable(stays), stays);
+    QVERIFY(run.form->PanelDrv->isEnabled() && run.form->PanelMixer->isEnabled());
 
-    QTest::mouseClick(f.CheckBoxSon, Qt::LeftButton);
-    QCOMPARE(f.Settings().SonAct, 1);
-    QCOMPARE(EnabledSoundControls(f), 19);
-}
-
-void ConfigDialogTest::soundBoxReenablesInterpolationUnderAFixedMixer()
-{
-    DialogRun run("[Config]\nMixer=5\n");
-    TConfigForm& f = *run.form;
-    QVERIFY(!f.CBoxInter->isEnabled());
-    f.CheckBoxSon->setChecked(false);
-    QCOMPARE(f.Settings().SonAct, 0);
-    f.CheckBoxSon->setChecked(true);
-    QVERIFY(f.CBoxInter->isEnabled());
-    QCOMPARE(f.Settings().Mixer, 5);
+    run.Click("Son");
+    QCOMPARE(run.settings().SonAct, 1);
+    QCOMPARE(run.UsableSoundControls(), 19);
+    QVERIFY(run.Usable("Interpolation"));
+    QCOMPARE(run.settings().Mixer, 5);
 }
 
 void ConfigDialogTest::spinButtonsStopAtTheirEnds()
 {
     DialogRun run(nullptr);
-    TConfigForm& f = *run.form;
-    QToolButton* up = f.SpinButtonMixRate->UpButton();
-    QToolButton* down = f.SpinButtonMixRate->DownButton();
-    up->click();
-    up->click();
-    QCOMPARE(f.LabelMixRate->text(), QString("44100 Hz"));
-    up->click();
-    QCOMPARE(f.Settings().MixRate, 44100);
-    const QList<int> expected = {32000, 22050, 16000, 11025, 8000, 8000};
-    for (int rate : expected) {
-        down->click();
-        QCOMPARE(f.Settings().MixRate, rate);
-        QCOMPARE(f.LabelMixRate->text(), QString("%1 Hz").arg(rate));
+    SpinButton* rate = run.form->SpinButtonMixRate;
+    run.Spin(rate, Arrow::Up);
+    run.Spin(rate, Arrow::Up);
+    QCOMPARE(run.Rate(), QString("44100 Hz"));
+    run.Spin(rate, Arrow::Up);
+    QCOMPARE(run.settings().MixRate, 44100);
+    for (int expected : {32000, 22050, 16000, 11025, 8000, 8000}) {
+        run.Spin(rate, Arrow::Down);
+        QCOMPARE(run.settings().MixRate, expected);
+        QCOMPARE(run.Rate(), QString("%1 Hz").arg(expected));
     }
-    f.SpinButtonQual->DownButton()->click();
-    QCOMPARE(f.LabelQual->text(), QString("8 bits"));
-    f.SpinButtonQual->DownButton()->click();
-    QCOMPARE(f.Settings().Quality, 8);
-    f.SpinButtonQual->UpButton()->click();
-    QCOMPARE(f.LabelQual->text(), QString("16 bits"));
-    QCOMPARE(f.Settings().Quality, 16);
+    SpinButton* quality = run.form->SpinButtonQual;
+    run.Spin(quality, Arrow::Down);
+    QCOMPARE(run.Quality(), QString("8 bits"));
+    run.Spin(quality, Arrow::Down);
+    QCOMPARE(run.settings().Quality, 8);
+    run.Spin(quality, Arrow::Up);
+    QCOMPARE(run.Quality(), QString("16 bits"));
+    QCOMPARE(run.settings().Quality, 16);
 }
 
 void ConfigDialogTest::spinButtonKeysAndRepeat()
 {
     DialogRun run("[Config]\nMixRate=8000\n");
-    TConfigForm& f = *run.form;
-    f.show();
-    f.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&f));
-    QCOMPARE(QApplication::focusWidget(), f.RBtnFull);
+    run.Show();
+    QCOMPARE(QApplication::focusWidget(), run.form->RBtnFull);
 
     // Keys go to whatever has the focus, as the player's keyboard does.
-    f.SpinButtonMixRate->setFocus();
-    QTest::keyClick(static_cast<QWidget*>(nullptr), Qt::Key_Up);
-    QCOMPARE(f.Settings().MixRate, 11025);
-    QTest::keyClick(static_cast<QWidget*>(nullptr), Qt::Key_Space);
-    QCOMPARE(f.Settings().MixRate, 16000);
-    QTest::keyClick(static_cast<QWidget*>(nullptr), Qt::Key_Down);
-    QTest::keyClick(static_cast<QWidget*>(nullptr), Qt::Key_Space);
-    QCOMPARE(f.Settings().MixRate, 8000);
-    f.SpinButtonQual->setFocus();
-    QTest::keyClick(static_cast<QWidget*>(nullptr), Qt::Key_Down);
-    QCOMPARE(f.Settings().Quality, 8);
-    QCOMPARE(f.Settings().MixRate, 8000);
+    SpinButton* rate = run.form->SpinButtonMixRate;
+    rate->setFocus();
+    run.Type(Qt::Key_Up);
+    QCOMPARE(run.settings().MixRate, 11025);
+    run.Type(Qt::Key_Space);
+    QCOMPARE(run.settings().MixRate, 16000);
+    run.Type(Qt::Key_Down);
+    run.Type(Qt::Key_Space);
+    QCOMPARE(run.settings().MixRate, 8000);
+    run.form->SpinButtonQual->setFocus();
+    run.Type(Qt::Key_Down);
+    QCOMPARE(run.settings().Quality, 8);
+    QCOMPARE(run.settings().MixRate, 8000);
 
     // Held with the mouse, the up arrow keeps climbing after its delay.
-    QToolButton* up = f.SpinButtonMixRate->UpButton();
-    QTest::mousePress(up, Qt::LeftButton);
-    QCOMPARE(f.Settings().MixRate, 8000);
-    QTRY_COMPARE_WITH_TIMEOUT(f.Settings().MixRate, 44100, 5000);
-    QTest::mouseRelease(up, Qt::LeftButton);
-    QCOMPARE(f.Settings().MixRate, 44100);
+    run.Hold(rate, Arrow::Up);
+    QCOMPARE(run.settings().MixRate, 8000);
+    QTRY_COMPARE_WITH_TIMEOUT(run.settings().MixRate, 44100, 5000);
+    run.Release(rate, Arrow::Up);
+    QCOMPARE(run.settings().MixRate, 44100);
 }
 
 void ConfigDialogTest::mixerCodeFollowsTheSelectionRule()
 {
     DialogRun run(nullptr);
-    TConfigForm& f = *run.form;
-    f.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&f));
-
-    QTest::mouseClick(f.RBMPMMX, Qt::LeftButton);
-    QCOMPARE(f.Settings().Mixer, 22);
-    QTest::mouseClick(f.CBoxInter, Qt::LeftButton);
-    QCOMPARE(f.Settings().Interp, 0);
-    QCOMPARE(f.Settings().Mixer, 22);
+    run.Show();
+    run.Click("Pentium (MMX)");
+    QCOMPARE(run.settings().Mixer, 22);
+    run.Click("Interpolation");
+    QCOMPARE(run.settings().Interp, 0);
+    QCOMPARE(run.settings().Mixer, 22);
     // The selected button again, by a click or from code: nothing happens.
-    QTest::mouseClick(f.RBMPMMX, Qt::LeftButton);
-    f.RBMPMMX->setChecked(true);
-    QVERIFY(f.RBMPMMX->isChecked());
-    QCOMPARE(f.Settings().Mixer, 22);
+    run.Click("Pentium (MMX)");
+    run.Set("Pentium (MMX)");
+    QVERIFY(run.Checked("Pentium (MMX)"));
+    QCOMPARE(run.settings().Mixer, 22);
     // Another mixer and back applies the new interpolation setting.
-    f.RBMAuto->setChecked(true);
-    QCOMPARE(f.Settings().Mixer, 11);
-    f.RBMPMMX->setChecked(true);
-    QCOMPARE(f.Settings().Mixer, 21);
-    f.RBFPU->setChecked(true);
-    QCOMPARE(f.Settings().Mixer, 5);
-    QVERIFY(!f.CBoxInter->isEnabled());
-    QTest::mouseClick(f.RBMPII, Qt::LeftButton);
-    QCOMPARE(f.Settings().Mixer, 41);
-    QVERIFY(f.CBoxInter->isEnabled());
-    f.RBMPNoMMX->setChecked(true);
-    QCOMPARE(f.Settings().Mixer, 3);
-    QVERIFY(!f.CBoxInter->isEnabled());
+    run.Set("Auto-Détection");
+    QCOMPARE(run.settings().Mixer, 11);
+    run.Set("Pentium (MMX)");
+    QCOMPARE(run.settings().Mixer, 21);
+    run.Set("FPU Interpolé");
+    QCOMPARE(run.settings().Mixer, 5);
+    QVERIFY(!run.Usable("Interpolation"));
+    run.Click("Pentium Pro / PII / PIII");
+    QCOMPARE(run.settings().Mixer, 41);
+    QVERIFY(run.Usable("Interpolation"));
+    run.Set("Pentium (Non MMX)");
+    QCOMPARE(run.settings().Mixer, 3);
+    QVERIFY(!run.Usable("Interpolation"));
 }
 
 void ConfigDialogTest::radioGroupsAreIndependent()
 {
     DialogRun run(nullptr);
-    TConfigForm& f = *run.form;
-    f.RBtnWin->setChecked(true);
-    f.RBA3D->setChecked(true);
-    f.RBMPII->setChecked(true);
-    QVERIFY(f.RBtnWin->isChecked() && f.RBA3D->isChecked() && f.RBMPII->isChecked());
-    QVERIFY(!f.RBtnFull->isChecked() && !f.RBDS->isChecked() && !f.RBMAuto->isChecked());
-    QCOMPARE(f.Settings().Aff, 2);
-    QCOMPARE(f.Settings().Drv, 5);
-    QCOMPARE(f.Settings().Mixer, 42);
-    f.RBOSS->setChecked(true);
-    QCOMPARE(f.Settings().Drv, 3);
-    QVERIFY(f.RBtnWin->isChecked() && f.RBMPII->isChecked());
-    f.RBtnFull->setChecked(true);
-    QCOMPARE(f.Settings().Aff, 1);
-    QVERIFY(f.RBOSS->isChecked() && f.RBMPII->isChecked());
+    for (const QString& caption : {QString("Fenêtré"), Drivers[4], Mixers[3]})
+        run.Set(caption);
+    QCOMPARE(Chosen(run, Drivers), Drivers[4]);
+    QCOMPARE(Chosen(run, Mixers), Mixers[3]);
+    QVERIFY(run.Checked("Fenêtré") && !run.Checked("Plein Ecran"));
+    QCOMPARE(run.settings().Aff, 2);
+    QCOMPARE(run.settings().Drv, 5);
+    QCOMPARE(run.settings().Mixer, 42);
+    run.Set(Drivers[2]);
+    QCOMPARE(run.settings().Drv, 3);
+    QVERIFY(run.Checked("Fenêtré") && run.Checked(Mixers[3]));
+    run.Set("Plein Ecran");
+    QCOMPARE(run.settings().Aff, 1);
+    QVERIFY(run.Checked(Drivers[2]) && run.Checked(Mixers[3]));
 }
 
 void ConfigDialogTest::okSavesAllSevenKeysAndStartsTheSound()
 {
     DialogRun run("; kept\n[Options]\nSpeed=3\n[Config]\nAff=1\nMixRate=11025\n");
-    TConfigForm& f = *run.form;
-    f.SpinButtonQual->DownButton()->click();
-    f.CBoxInter->setChecked(false);
-    f.RBMPMMX->setChecked(true);
-    f.RBESD->setChecked(true);
-    f.RBtnWin->setChecked(true);
-    f.BtnOK->click();
+    run.Spin(run.form->SpinButtonQual, Arrow::Down);
+    run.Set("Interpolation", false);
+    for (const QString& caption : {QString("Pentium (MMX)"), Drivers[3], QString("Fenêtré")})
+        run.Set(caption);
+    run.Click("OK");
     QVERIFY(run.watcher.boxes.isEmpty());
-    QCOMPARE(run.sound.calls, (QStringList{"SetOutput(5)", "SetMixer(2)", "SetDriver(0)", "Init(11025,8,1)",
-                                           "SetSFXMasterVolume(255)"}));
+    QCOMPARE(run.sound.calls,
+             (Calls{"SetOutput(5)", "SetMixer(2)", "SetDriver(0)", "Init(11025,8,1)", "SetSFXMasterVolume(255)"}));
     // Existing lines keep their place; the keys missing from the section
     // follow it in reading order.
     QCOMPARE(run.stored(), std::string("; kept\n[Options]\nSpeed=3\n[Config]\nAff=2\nMixRate=11025\nQuality=8\n"
@@ -414,14 +433,12 @@ void ConfigDialogTest::okSavesAllSevenKeysAndStartsTheSound()
 void ConfigDialogTest::okWithSoundOffGreysTheGameWindowSwitches()
 {
     DialogRun run(nullptr);
-    TConfigForm& f = *run.form;
-    QTest::mouseClick(f.CheckBoxSon, Qt::LeftButton);
-    QCOMPARE(EnabledSoundControls(f), 0);
-    QVERIFY(run.game.SonAct->isChecked() && run.game.MusicAct->isChecked());
-    f.BtnOK->click();
-    QCOMPARE(run.sound.calls, QStringList{"SetOutput(0)"});
-    QVERIFY(!run.game.SonAct->isEnabled() && !run.game.MusicAct->isEnabled());
-    QVERIFY(!run.game.SonAct->isChecked() && !run.game.MusicAct->isChecked());
+    run.Click("Son");
+    QCOMPARE(run.UsableSoundControls(), 0);
+    QVERIFY(!run.switches.greyed);
+    run.Click("OK");
+    QCOMPARE(run.sound.calls, Calls{"SetOutput(0)"});
+    QVERIFY(run.switches.greyed);
     QVERIFY(run.game.isVisible());
     QVERIFY(run.stored().find("SonAct=0\n") != std::string::npos);
 }
@@ -430,7 +447,7 @@ void ConfigDialogTest::borderStyleFollowsTheDisplayChoice()
 {
     for (bool windowed : {false, true}) {
         DialogRun run(windowed ? "[Config]\nAff=2\n" : nullptr);
-        run.form->BtnOK->click();
+        run.Click("OK");
         const Qt::WindowFlags flags = run.game.windowFlags();
         QCOMPARE(bool(flags & Qt::FramelessWindowHint), !windowed);
         QCOMPARE(bool(flags & Qt::WindowTitleHint), windowed);
@@ -451,17 +468,16 @@ void ConfigDialogTest::quitAndCloseBoxSaveNothing()
     for (bool byCloseBox : {false, true}) {
         DialogRun run(original);
         QSignalSpy closed(run.form.get(), &TConfigForm::Closed);
-        run.form->show();
-        run.form->RBtnWin->setChecked(true);
-        run.form->SpinButtonMixRate->DownButton()->click();
+        run.Set("Fenêtré");
+        run.Spin(run.form->SpinButtonMixRate, Arrow::Down);
         if (byCloseBox)
             run.form->close();
         else
-            run.form->BtnQuitter->click();
+            run.Click("Quitter");
         QCOMPARE(closed.count(), 1);
         QVERIFY(!run.form->isVisible());
         QVERIFY(!run.game.isVisible());
-        QVERIFY(run.sound.calls.isEmpty());
+        QVERIFY(run.sound.calls.empty());
         QCOMPARE(run.stored(), std::string(original));
     }
 }

@@ -6,7 +6,8 @@
 #include "config/GameFolder.h"
 #include "config/LargeFonts.h"
 #include "config/ZorbilConfig.h"
-#include "StandIns.h"
+#include "support/MessageBoxWatcher.h"
+#include "support/RecordingSoundLibrary.h"
 #include "support/TempGameFolder.h"
 
 using namespace zorbil;

@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
 
-#include "LnkLabelTest.h"
-#include "WallpaperTest.h"
+#include "ControlsTests.h"
 #include "support/RunQtTests.h"
 
 int main(int argc, char** argv)

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "WallpaperTest.h"
+#include "ControlsTests.h"
 
 #include <QEvent>
 #include <QTest>

@@ -22,14 +22,13 @@
 #include <filesystem>
 #include <memory>
 
-#include "../render/PcxBuilder.h"
-#include "MessageBoxWatcher.h"
 #include "app/ZorbilApplication.h"
 #include "audio/SdlSoundLibrary.h"
 #include "config/SpinButton.h"
 #include "config/ZorbilConfig.h"
 #include "game/GameState.h"
 #include "game/ZorbilMain.h"
+#include "gamewindow/GameWindowFixture.h"
 #include "input/PadPoller.h"
 #include "screens/GameOverPanel.h"
 #include "screens/HelpPanel.h"
@@ -37,68 +36,19 @@
 #include "screens/OptionsPanel.h"
 #include "screens/PausePanel.h"
 #include "screens/ScoresPanel.h"
+#include "support/MessageBoxWatcher.h"
 #include "support/TempGameFolder.h"
+#include "support/VirtualPad.h"
 
 using namespace zorbil;
 
 namespace {
-
-// A controller as SDL's database knows one: its buttons and axes in SDL's
-// game-controller order.
-class VirtualPad {
-public:
-    VirtualPad()
-    {
-        SDL_VirtualJoystickDesc desc;
-        SDL_zero(desc);
-        desc.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
-        desc.type = SDL_JOYSTICK_TYPE_GAMECONTROLLER;
-        desc.naxes = SDL_CONTROLLER_AXIS_MAX;
-        desc.nbuttons = SDL_CONTROLLER_BUTTON_MAX;
-        desc.name = "Manette d'essai";
-        joystick_ = SDL_JoystickOpen(SDL_JoystickAttachVirtualEx(&desc));
-    }
-    ~VirtualPad() { Unplug(); }
-
-    bool Plugged() const { return joystick_ != nullptr; }
-    void Button(SDL_GameControllerButton button, bool down)
-    {
-        SDL_JoystickSetVirtualButton(joystick_, button, down ? SDL_PRESSED : SDL_RELEASED);
-    }
-    void Stick(int x, int y)
-    {
-        SDL_JoystickSetVirtualAxis(joystick_, SDL_CONTROLLER_AXIS_LEFTX, static_cast<Sint16>(x));
-        SDL_JoystickSetVirtualAxis(joystick_, SDL_CONTROLLER_AXIS_LEFTY, static_cast<Sint16>(y));
-    }
-    void Unplug()
-    {
-        if (!joystick_)
-            return;
-        const SDL_JoystickID id = SDL_JoystickInstanceID(joystick_);
-        SDL_JoystickClose(joystick_);
-        joystick_ = nullptr;
-        for (int i = 0; i < SDL_NumJoysticks(); ++i)
-            if (SDL_JoystickGetDeviceInstanceID(i) == id)
-                SDL_JoystickDetachVirtual(i);
-    }
-
-private:
-    SDL_Joystick* joystick_ = nullptr;
-};
 
 bool SameHandler(int signal, const struct sigaction& before)
 {
     struct sigaction now {};
     sigaction(signal, nullptr, &now);
     return now.sa_handler == before.sa_handler;
-}
-
-std::string SolidPcx(uint8_t index)
-{
-    test::PcxBuilder pcx(256, 256);
-    for (int y = 0; y < 256; ++y)
-        pcx.AddRow(std::vector<uint8_t>(256, index));
-    return pcx.Bytes();
 }
 
 constexpr auto Up = SDL_CONTROLLER_BUTTON_DPAD_UP;
@@ -156,18 +106,13 @@ private:
     }
 
     PadPoller* pads_ = nullptr;
-    std::unique_ptr<VirtualPad> pad_;
+    std::unique_ptr<test::VirtualPad> pad_;
 };
 
 void GamePadTest::PadAloneFromStartToQuit()
 {
     test::TempGameFolder game;
-    std::filesystem::create_directories(game.path() / "Textures");
-    std::filesystem::create_directories(game.path() / "Musiques");
-    game.write("/Textures/bleu.pcx", SolidPcx(40));
-    game.write("/Textures/vert.pcx", SolidPcx(90));
-    game.write("/Musiques/calme.mus", "not a real music");
-    game.write("/Musiques/rapide.mus", "not a real music either");
+    test::FillGameFolder(game);
     const QString before = QDir::currentPath();
     QDir::setCurrent(QString::fromStdString(game.str()));  // the program's game folder
     ResetProgramState();
@@ -189,6 +134,7 @@ void GamePadTest::PadAloneFromStartToQuit()
     bool closed = false;
     connect(&config, &TConfigForm::Closed, [&] { closed = true; });
     TZorbilForm form(sound, &config);
+    test::StepClock clock(form);  // the game steps when this test says
     config.SetGameWindow(&form, form);
     config.show();
     QVERIFY(QTest::qWaitForWindowExposed(&config));
@@ -197,7 +143,7 @@ void GamePadTest::PadAloneFromStartToQuit()
     QCOMPARE(pads.IntervalMs(), PadPoller::SlowMs);
 
     // The dialog. The pad is plugged in and noticed at the next reading.
-    pad_ = std::make_unique<VirtualPad>();
+    pad_ = std::make_unique<test::VirtualPad>();
     QVERIFY(pad_->Plugged());
     Poll();
     QCOMPARE(pads.Plugged(), 1);
@@ -357,7 +303,7 @@ void GamePadTest::PadAloneFromStartToQuit()
     pad_->Stick(-32768, 0);
     Poll();
     QCOMPARE(Snake.Direction, uint8_t(DirUp));
-    QVERIFY(QTest::qWaitFor([&] { return !(Snake.Head == start); }, 3000));
+    QVERIFY(clock.NextStep());
     QCOMPARE(Snake.Head, (Cell{start.X, start.Y + 1}));
     // The stick still held gives no second turn; back within its dead zone
     // and pushed again, it turns once more.
@@ -370,7 +316,7 @@ void GamePadTest::PadAloneFromStartToQuit()
     Poll();
     QCOMPARE(Snake.Direction, uint8_t(DirLeft));
     pad_->Stick(0, 0);
-    QVERIFY(QTest::qWaitFor([] { return TurnAllowed; }, 3000));
+    QVERIFY(clock.NextStep());
     Shot("6-game");
 
     // Start pauses; on the pause screen it continues.
@@ -391,7 +337,7 @@ void GamePadTest::PadAloneFromStartToQuit()
 
     // Plugged in again while the keyboard is another program's: the pad
     // plays no part, as keys do not, and is read slowly.
-    pad_ = std::make_unique<VirtualPad>();
+    pad_ = std::make_unique<test::VirtualPad>();
     QVERIFY(GiveKeyboard(nullptr));
     Poll();
     QCOMPARE(pads.IntervalMs(), PadPoller::SlowMs);
@@ -405,7 +351,7 @@ void GamePadTest::PadAloneFromStartToQuit()
     Poll();
     Press(A);
     QVERIFY(!GamePaused && form.tmrGame->isActive());
-    QVERIFY(QTest::qWaitFor([] { return TurnAllowed; }, 3000));
+    QVERIFY(clock.NextStep());
     Press(B);
     QVERIFY(GamePaused);
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "DesktopTest.h"
+#include "GameWindowTests.h"
 
 #include <xcb/xcb.h>
 
@@ -10,13 +10,13 @@
 using namespace zorbil;
 using zorbil::test::GameWindow;
 using zorbil::test::PcxBuilder;
+using zorbil::test::Screen;
 
 namespace {
 
 bool PausedWithItsScreen(GameWindow& w)
 {
-    return QTest::qWaitFor(
-        [&] { return GamePaused && w.form->MenuPause->isVisible() && !w.form->tmrGame->isActive(); }, 3000);
+    return QTest::qWaitFor([&] { return GamePaused && w.Front() == Screen::Pause && !w.Stepping(); }, 10000);
 }
 
 // What a window manager does to a window: a new size, hints or not.
@@ -38,12 +38,12 @@ void DesktopTest::EscRightAfterPlayPausesTheNewGame()
     w.Choose(true, true);
     // Keys as the window system delivers them: Alt+J through the
     // accelerators, then Esc 20 ms later, before the first frame.
-    QTest::keyClick(w.form->windowHandle(), Qt::Key_J, Qt::AltModifier);
+    w.Alt(Qt::Key_J);
     QTest::qWait(20);
-    QTest::keyClick(w.form->windowHandle(), Qt::Key_Escape);
+    w.Type(Qt::Key_Escape);
     QVERIFY(PausedWithItsScreen(w));
     QVERIFY(w.Stopped());
-    QTest::keyClick(w.form->windowHandle(), Qt::Key_C, Qt::AltModifier);
+    w.Alt(Qt::Key_C);
     QVERIFY(!GamePaused && GameRunning);
     QVERIFY(w.Drawing());
 }
@@ -52,9 +52,7 @@ void DesktopTest::LeavingTheWindowPausesAndContinueResumes()
 {
     GameWindow w;
     w.Open();
-    w.form->MenuOptions->Speed->setValue(9);
-    w.Play();
-    Donut = {2, 2};
+    w.StartGame(9);
     QVERIFY(w.Drawing());
     // An arrow key just taken does not keep the game from pausing.
     w.Key(Qt::Key_Up);
@@ -63,26 +61,24 @@ void DesktopTest::LeavingTheWindowPausesAndContinueResumes()
     elsewhere.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&elsewhere));
     QVERIFY(PausedWithItsScreen(w));
-    QVERIFY(w.OnScreen(w.form->MenuPause));
+    QVERIFY(w.OnScreen(Screen::Pause));
     QVERIFY(w.Stopped());
-    const Cell head = Snake.Head;
 
     // Back in the game window, the pause screen waits for the player.
     w.form->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(w.form.get()));
-    QVERIFY(w.form->MenuPause->isVisible());
-    QCOMPARE(Snake.Head, head);
-    QTest::mouseClick(w.form->MenuPause->MenuPauseContinuer, Qt::LeftButton);
+    QCOMPARE(w.Front(), Screen::Pause);
+    w.Continue();
     QVERIFY(w.Drawing());
     QVERIFY(GameRunning && !GamePaused);
 
     // Leaving it while a screen is open changes nothing.
-    QTRY_VERIFY(TurnAllowed);  // the step after the arrow key has run
-    w.Key(Qt::Key_F3);
+    QVERIFY(w.NextStep());
+    w.Open(Screen::Scores);
     elsewhere.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&elsewhere));
-    QVERIFY(!w.form->MenuPause->isVisible() && !GamePaused);
-    QVERIFY(w.form->MenuScores->isVisible());
+    QVERIFY(!GamePaused);
+    QCOMPARE(w.Screens(), QList{Screen::Scores});
 }
 
 void DesktopTest::ForcedResizeIsFilledByTheNextFrame()
@@ -99,25 +95,22 @@ void DesktopTest::ForcedResizeIsFilledByTheNextFrame()
     w.Open();
     ForceClientSize(*w.form, {800, 600});
     QTRY_COMPARE(w.form->size(), QSize(800, 600));
-    w.form->MenuOptions->Speed->setValue(9);
     w.Choose(true, true);
-    w.form->MenuOptions->TexList->setCurrentRow(2);
-    QTest::mouseClick(w.form->MenuPrincipal->BtnJouer, Qt::LeftButton);
-    Donut = {8, 10};
+    w.ChoosePicture(2);
+    w.Play();
+    w.PutDonut({8, 10});
     QVERIFY(w.Drawing());
-    QTRY_VERIFY(!w.Exists("/Data/Temp.dat"));
+    QVERIFY(w.PictureLoaded());
     // Larger, then smaller than the client area the game started with.
     for (const QSize size : {QSize(1200, 900), QSize(500, 400)}) {
         ForceClientSize(*w.form, size);
         QTRY_COMPARE(w.form->size(), size);
-        const int frames = w.frames;
-        QVERIFY(QTest::qWaitFor([&] { return w.frames > frames; }, 3000));
-        const QImage screen = w.form->screen()->grabWindow(0).toImage();
-        auto at = [&](int x, int y) { return screen.pixel(w.form->mapToGlobal(QPoint(x, y))) & 0xFFFFFF; };
+        QVERIFY(w.Drawing());
         const int right = size.width() - 3, bottom = size.height() - 3;
-        QVERIFY(at(2, 2) != at(right, 2));
-        QVERIFY(at(2, 2) != 0 && at(right, 2) != 0);
-        QCOMPARE(at(2, bottom), at(2, 2));
-        QCOMPARE(at(right, bottom), at(right, 2));
+        const QRgb topLeft = w.ScreenPixel({2, 2}), topRight = w.ScreenPixel({right, 2});
+        QVERIFY(topLeft != topRight);
+        QVERIFY((topLeft & 0xFFFFFF) != 0 && (topRight & 0xFFFFFF) != 0);
+        QCOMPARE(w.ScreenPixel({2, bottom}), topLeft);
+        QCOMPARE(w.ScreenPixel({right, bottom}), topRight);
     }
 }

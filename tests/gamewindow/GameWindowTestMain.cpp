@@ -1,10 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
 
-#include "DesktopTest.h"
-#include "PlayTest.h"
-#include "ScreensFlowTest.h"
-#include "StartUpTest.h"
+#include "GameWindowTests.h"
 #include "shared/Title.h"
 #include "support/RunQtTests.h"
 

@@ -1,22 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "PlayTest.h"
+#include "GameWindowTests.h"
 
 #include "GameWindowFixture.h"
 #include "game/KeyControl.h"
+#include "render/GLThread.h"
 #include "screens/ScoresFile.h"
 
 using namespace zorbil;
 using zorbil::test::GameWindow;
-
-namespace {
-
-// Waits for the next step of the snake.
-bool NextStep(Cell from)
-{
-    return QTest::qWaitFor([from] { return !(Snake.Head == from) || !GameRunning; }, 3000);
-}
-
-}  // namespace
+using zorbil::test::Screen;
 
 void PlayTest::PlayButtonTable_data()
 {
@@ -39,121 +31,110 @@ void PlayTest::PlayButtonTable()
     GameWindow w;
     w.Open();
     w.Choose(music, texture);
-    QTest::mouseClick(w.form->MenuPrincipal->BtnJouer, Qt::LeftButton);
+    w.Play();
     QCOMPARE(GameRunning, starts);
-    QCOMPARE(w.form->MenuOptions->InWarningLayout(), warning);
-    QCOMPARE(w.form->MenuOptions->isVisible(), !starts);
-    QCOMPARE(w.form->MenuPrincipal->isVisible(), !starts);
+    QCOMPARE(w.OptionsWarn(), warning);
+    QCOMPARE(w.Screens(), (starts ? QList<Screen>{} : QList{Screen::MainMenu, Screen::Options}));
     if (starts) {
         QCOMPARE(Snake.Head, (Cell{8, 6}));
         QCOMPARE(Snake.Length, 5);
-        QVERIFY(w.form->tmrGame->isActive() && w.form->tmrAnimate->isActive());
-        QCOMPARE(w.form->cursor().shape(), Qt::BlankCursor);
+        QVERIFY(w.Stepping() && w.Spinning());
+        QVERIFY(w.PointerHidden());
         QVERIFY(w.Drawing());
-        // The first frame loads the picture and takes the signal away.
-        QTRY_VERIFY(!w.Exists("/Data/Temp.dat"));
-        QVERIFY(w.form->Renderer()->Texture != 0 || !texture);
-        // Without a picture the load says so.
+        // The first frame loads the picture and takes the signal away;
+        // without a picture the load says so.
+        QVERIFY(w.PictureLoaded());
+        QVERIFY(!texture || w.ShowsPicture(90));
         QCOMPARE(w.boxes.texts(), texture ? QStringList() : QStringList{BackgroundErrorMessage});
         // F2 during that game shows the options still in their warning layout.
-        w.Key(Qt::Key_F2);
-        QVERIFY(w.form->MenuOptions->isVisible());
-        QCOMPARE(w.form->MenuOptions->InWarningLayout(), warning);
+        w.Open(Screen::Options);
+        QCOMPARE(w.Front(), Screen::Options);
+        QCOMPARE(w.OptionsWarn(), warning);
     } else {
-        QVERIFY(!w.form->tmrGame->isActive());
+        QVERIFY(!w.Stepping());
         QVERIFY(w.Stopped());
         QVERIFY(w.boxes.boxes.isEmpty());
     }
     // "&Continuer" always restores the normal layout.
-    QTest::mouseClick(w.form->MenuOptions->MenuOptionsOK, Qt::LeftButton);
-    QVERIFY(!w.form->MenuOptions->InWarningLayout());
-    QCOMPARE(w.form->MenuPrincipal->isVisible(), !starts);
+    w.Continue();
+    QVERIFY(!w.OptionsWarn());
+    QCOMPARE(w.Screens().contains(Screen::MainMenu), !starts);
 }
 
+// Arrow keys with modifiers reach the key handler through the window; its
+// turning rules are its own tests' business.
 void PlayTest::ArrowKeysSteerWhateverTheModifiers()
 {
     GameWindow w;
     w.Open();
-    w.form->MenuOptions->Speed->setValue(9);  // 450 ms: room for keys between steps
-    w.Play();
-    QVERIFY(GameRunning);
-    Donut = {2, 2};  // out of the way
-    // A key is handled as it arrives, before any step can run.
+    w.StartGame(9);
     const Cell start = Snake.Head;
     w.Key(Qt::Key_Up, Qt::ShiftModifier);
     QCOMPARE(Snake.Direction, uint8_t(DirUp));
-    QVERIFY(!TurnAllowed);
-    w.Key(Qt::Key_Left);  // one turn per step: dropped
-    QCOMPARE(Snake.Direction, uint8_t(DirUp));
-    QVERIFY(NextStep(start));
+    QVERIFY(w.NextStep());
     QCOMPARE(Snake.Head, (Cell{start.X, start.Y + 1}));
     QCOMPARE(Snake.Body[0], start);
-
-    const Cell from = Snake.Head;
     w.Key(Qt::Key_Left, Qt::ControlModifier | Qt::AltModifier);
     QCOMPARE(Snake.Direction, uint8_t(DirLeft));
-    QVERIFY(NextStep(from));
-    QCOMPARE(Snake.Head, (Cell{from.X - 1, from.Y}));
-    w.Key(Qt::Key_Right);  // straight back: refused, the turn stays allowed
-    QCOMPARE(Snake.Direction, uint8_t(DirLeft));
-    QVERIFY(TurnAllowed);
-    w.Key(Qt::Key_A);  // not a game key
-    QVERIFY(TurnAllowed);
-    QVERIFY(GameRunning);
+    QVERIFY(w.NextStep());
+    QCOMPARE(Snake.Head, (Cell{start.X - 1, start.Y + 1}));
 }
 
-void PlayTest::WallEndsTheGame()
-{
-    GameWindow w;
-    w.Open();
-    w.form->MenuOptions->Speed->setValue(0);
-    w.Play();
-    Donut = {2, 2};
-    QVERIFY(w.Drawing());
-    QTRY_VERIFY_WITH_TIMEOUT(!GameRunning, 5000);
-    QCOMPARE(Snake.Head, (Cell{15, 6}));  // stopped on its last cell
-    QVERIFY(w.form->GameOver->isVisible() && w.form->GameOver->isEnabled());
-    QVERIFY(!w.form->tmrGame->isActive() && !w.form->tmrAnimate->isActive());
-    QCOMPARE(w.form->cursor().shape(), Qt::ArrowCursor);
-    QVERIFY(w.Stopped());
-    // The game keys are gone with the game.
-    w.Key(Qt::Key_Escape);
-    QVERIFY(!w.form->MenuPause->isVisible());
-    QVERIFY(!GamePaused);
-}
-
+// The box keeps the keyboard until it is answered: a second of it at 50 ms
+// a step would have taken the snake into the wall.
 void PlayTest::SnakeWaitsWhileAnErrorBoxIsOpen()
 {
     GameWindow w;
+    int stepsAtBox = -1, stepsWhileOpen = -1;
     w.boxes.answerAfterMs = 1000;
+    w.boxes.onShown = [&] {
+        stepsAtBox = w.Steps();
+        w.LetRun();
+    };
+    w.boxes.onAnswer = [&] { stepsWhileOpen = w.Steps() - stepsAtBox; };
     w.Open();
-    w.form->MenuOptions->Speed->setValue(0);  // 50 ms: the wall is 350 ms away
+    w.SetSpeed(0);
     w.Choose(true, false);  // no picture: the first frame's load fails
-    QTest::mouseClick(w.form->MenuPrincipal->BtnJouer, Qt::LeftButton);
+    w.Play();
     QTRY_COMPARE(w.boxes.texts(), QStringList{BackgroundErrorMessage});
-    QVERIFY(GameRunning);
-    QVERIFY(Snake.Head.X < 12);
+    QCOMPARE(stepsWhileOpen, 0);
     // Answered, the game goes on to the wall.
-    QTRY_VERIFY(!GameRunning);
+    QTRY_VERIFY_WITH_TIMEOUT(!GameRunning, 30000);
     QCOMPARE(Snake.Head, (Cell{15, 6}));
     QCOMPARE(w.boxes.boxes.size(), 1);
 }
 
-void PlayTest::BiteEndsTheGame()
+void PlayTest::WallOrBiteEndsTheGame_data()
 {
+    QTest::addColumn<QList<Qt::Key>>("turns");
+    QTest::addColumn<int>("steps");
+    QTest::addColumn<Cell>("end");
+    QTest::newRow("the wall: seven cells, then the wall") << QList<Qt::Key>{} << 8 << Cell{15, 6};
+    QTest::newRow("its own body") << QList{Qt::Key_Up, Qt::Key_Left, Qt::Key_Down} << 3 << Cell{7, 6};
+}
+
+void PlayTest::WallOrBiteEndsTheGame()
+{
+    QFETCH(QList<Qt::Key>, turns);
     GameWindow w;
     w.Open();
-    w.form->MenuOptions->Speed->setValue(9);
-    w.Play();
-    Donut = {2, 2};
-    w.Key(Qt::Key_Up);
-    QVERIFY(NextStep({8, 6}));
-    w.Key(Qt::Key_Left);
-    QVERIFY(NextStep({8, 7}));
-    w.Key(Qt::Key_Down);  // into its own body at (7, 6)
-    QTRY_VERIFY(!GameRunning);
-    QCOMPARE(Snake.Head, (Cell{7, 6}));
-    QVERIFY(w.form->GameOver->isVisible());
+    w.StartGame(0);
+    QVERIFY(w.Drawing());
+    for (Qt::Key turn : turns) {
+        w.Key(turn);
+        QVERIFY(w.NextStep());
+    }
+    QVERIFY(w.StepUntilOver());
+    QTEST(w.Steps(), "steps");
+    QTEST(Snake.Head, "end");  // the head stays on its last cell
+    QCOMPARE(w.Screens(), QList{Screen::GameOver});
+    QVERIFY(!w.Stepping() && !w.Spinning());
+    QVERIFY(!w.PointerHidden());
+    QVERIFY(w.Stopped());
+    // The game keys are gone with the game.
+    w.Key(Qt::Key_Escape);
+    QCOMPARE(w.Screens(), QList{Screen::GameOver});
+    QVERIFY(!GamePaused);
 }
 
 void PlayTest::GameOverScoresMenuSavesTheBestScore_data()
@@ -173,27 +154,24 @@ void PlayTest::GameOverScoresMenuSavesTheBestScore()
     const int32_t s = stored;
     w.game.write(ScoresFileTail, std::string(reinterpret_cast<const char*>(&s), 4));
     w.Open();
-    w.form->MenuOptions->Speed->setValue(5);  // 5 points a donut
-    w.Play();
-    Donut = {9, 6};  // eaten at the first step, paid at the second
-    QTRY_COMPARE(Score, 5);
-    Donut = {2, 2};  // the next one out of the way
-    QTRY_VERIFY_WITH_TIMEOUT(!GameRunning, 5000);
+    w.StartGame(5);  // 5 points a donut
+    w.PutDonut({9, 6});
+    QVERIFY(w.NextStep());  // eaten
+    QVERIFY(w.NextStep());  // paid
+    QCOMPARE(Score, 5);
+    w.PutDonut({2, 2});
+    QVERIFY(w.StepUntilOver());
     QCOMPARE(Score, 5);
     QCOMPARE(BestScore, best);
-    QCOMPARE(w.form->MenuScores->ScoreNb->text(), QString("5"));
-    QCOMPARE(w.form->MenuScores->TopScoreNb->text(), QString::number(best));
+    QCOMPARE(w.ScoreShown(), QString("5"));
+    QCOMPARE(w.BestShown(), QString::number(best));
 
-    QTest::mouseClick(w.form->GameOver->GameOverOK, Qt::LeftButton);
-    QVERIFY(!w.form->GameOver->isVisible());
-    QVERIFY(w.form->MenuScores->isVisible() && w.form->MenuScores->isEnabled());
+    w.Continue();
+    QCOMPARE(w.Screens(), QList{Screen::Scores});
     w.game.write(ScoresFileTail, "");
     // The mnemonic of "&Continuer" (the button shows itself pressed first).
-    w.form->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(w.form.get()));
-    QTest::keyClick(w.form->windowHandle(), Qt::Key_C, Qt::AltModifier);
-    QTRY_VERIFY(!w.form->MenuScores->isVisible());
-    QVERIFY(w.form->MenuPrincipal->isVisible());
+    w.Alt(Qt::Key_C);
+    QTRY_COMPARE(w.Screens(), QList{Screen::MainMenu});
     const int32_t b = best;
     QCOMPARE(w.game.read(ScoresFileTail), std::string(reinterpret_cast<const char*>(&b), 4));
     QVERIFY(w.Exists("/Data/Temp.dat"));
@@ -206,18 +184,18 @@ void PlayTest::GameOverScoresMenuSavesTheBestScore()
     QVERIFY(w.Drawing());
 }
 
+// Each position's interval is the rules' tests' business.
 void PlayTest::SpeedSetsTheStepInterval()
 {
     GameWindow w;
     w.Open();
-    const int expected[] = {50, 50, 100, 150, 200, 250, 300, 350, 400, 450};
-    for (int p : {9, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9}) {
-        w.form->MenuOptions->Speed->setValue(p);
-        QCOMPARE(w.form->tmrGame->interval(), expected[p]);
+    for (auto [position, interval] : {std::pair{9, 450}, {0, 50}, {3, 150}}) {
+        w.SetSpeed(position);
+        QCOMPARE(w.StepInterval(), interval);
     }
     // A running game takes the new interval at once.
-    w.Play();
-    w.form->MenuOptions->Speed->setValue(2);
-    QVERIFY(w.form->tmrGame->isActive());
-    QCOMPARE(w.form->tmrGame->interval(), 100);
+    w.StartGame(8);
+    w.SetSpeed(2);
+    QVERIFY(w.Stepping());
+    QCOMPARE(w.StepInterval(), 100);
 }

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ScreensFlowTest.h"
+#include "GameWindowTests.h"
 
 #include "GameWindowFixture.h"
 #include "config/Settings.h"
@@ -7,6 +7,7 @@
 
 using namespace zorbil;
 using zorbil::test::GameWindow;
+using zorbil::test::Screen;
 
 namespace {
 
@@ -24,134 +25,87 @@ void CompareSnakes(const Moment& m)
     QCOMPARE(Score, m.score);
 }
 
-// A click on a file list's entry, as the player picks a file.
-void Pick(FileList* list, int row)
-{
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
-    QCOMPARE(list->currentRow(), row);
-}
-
-// A game at 300 ms a step, its first picture loaded.
+// A game at speed 6, its first picture shown and one donut eaten: 4 points.
 void StartPlaying(GameWindow& w)
 {
-    w.form->MenuOptions->Speed->setValue(6);
-    w.Play();
-    Donut = {2, 2};
+    w.StartGame(6);
     QVERIFY(w.Drawing());
-    QTRY_VERIFY(!w.Exists("/Data/Temp.dat"));
+    QVERIFY(w.PictureLoaded());
+    w.PutDonut({9, 6});
+    QVERIFY(w.NextStep());
+    QVERIFY(w.NextStep());
+    QCOMPARE(Score, 4);
+    w.PutDonut({2, 2});
 }
 
 }  // namespace
-
-void ScreensFlowTest::PauseAndContinueKeepTheGame()
-{
-    GameWindow w;
-    w.Open();
-    StartPlaying(w);
-    w.Key(Qt::Key_Up);
-    Score = 12;
-    w.Key(Qt::Key_Right);  // taken after the next step only
-    QTRY_VERIFY(TurnAllowed);
-    w.Key(Qt::Key_Escape);
-    QVERIFY(GamePaused);
-    QVERIFY(w.form->MenuPause->isVisible() && w.form->MenuPause->isEnabled());
-    QVERIFY(!w.form->tmrGame->isActive());
-    QVERIFY(w.form->tmrAnimate->isActive());  // the donut spins on
-    QVERIFY(w.Stopped());
-    QVERIFY(w.OnScreen(w.form->MenuPause));
-    const Moment paused;
-    QTest::qWait(400);  // longer than a step
-    CompareSnakes(paused);
-
-    QTest::mouseClick(w.form->MenuPause->MenuPauseContinuer, Qt::LeftButton);
-    QVERIFY(!GamePaused);
-    QVERIFY(!w.form->MenuPause->isVisible());
-    QVERIFY(w.form->tmrGame->isActive());
-    CompareSnakes(paused);
-    // The new drawing context gets its picture again.
-    QVERIFY(w.Drawing());
-    QTRY_VERIFY(!w.Exists("/Data/Temp.dat"));
-    QVERIFY(w.form->Renderer()->Texture != 0);
-    QTRY_VERIFY(!(Snake.Head == paused.snake.Head) || !GameRunning);
-    QCOMPARE(Score, 12);
-}
 
 void ScreensFlowTest::PauseAndQuitEndsTheGameOnce()
 {
     GameWindow w(true);
     w.Open();
     StartPlaying(w);
-    w.Key(Qt::Key_Escape);
-    DonutEaten = true;  // the head had just reached a donut
-    Score = 12;
+    w.PutDonut({11, 6});
+    QVERIFY(w.NextStep());
+    QVERIFY(DonutEaten);  // the head has just reached a donut, not yet paid
+    w.Open(Screen::Pause);
     w.recording.calls.clear();
-    QTest::mouseClick(w.form->MenuPause->MenuPauseQuitter, Qt::LeftButton);
+    w.QuitGame();
     QVERIFY(!GameRunning && !GamePaused);
-    QVERIFY(!w.form->MenuPause->isVisible());
-    QVERIFY(w.form->GameOver->isVisible());
-    QVERIFY(!w.form->tmrGame->isActive() && !w.form->tmrAnimate->isActive());
+    QCOMPARE(w.Screens(), QList{Screen::GameOver});
+    QVERIFY(!w.Stepping() && !w.Spinning());
     QVERIFY(w.Stopped());
-    QVERIFY(w.OnScreen(w.form->GameOver));
+    QVERIFY(w.OnScreen(Screen::GameOver));
     // As a wall ends it: the best score and both labels, the game-over sound
     // over the game music, which goes on.
-    QCOMPARE(BestScore, 12);
-    QCOMPARE(w.form->MenuScores->ScoreNb->text(), QString("12"));
-    QCOMPARE(w.form->MenuScores->TopScoreNb->text(), QString("12"));
+    QCOMPARE(BestScore, 4);
+    QCOMPARE(w.ScoreShown(), QString("4"));
+    QCOMPARE(w.BestShown(), QString("4"));
     QCOMPARE(w.recording.calls.size(), size_t(2));
     QCOMPARE(w.recording.calls[0], "StreamOpenFile(" + w.game.file(OverSoundTail) + ",0x2000,512)");
     QVERIFY(w.recording.calls[1].starts_with("StreamPlay(-1,"));
 
     // The next game owes nothing to the last one and runs as usual.
-    QTest::mouseClick(w.form->GameOver->GameOverOK, Qt::LeftButton);
-    QTest::mouseClick(w.form->MenuScores->MenuScoresOK, Qt::LeftButton);
-    w.form->MenuOptions->Speed->setValue(0);
-    QTest::mouseClick(w.form->MenuPrincipal->BtnJouer, Qt::LeftButton);
+    w.Continue();
+    w.Continue();
+    w.StartGame(0);
     QVERIFY(!DonutEaten);
     QCOMPARE(Score, 0);
-    Donut = {2, 2};
     QVERIFY(w.Drawing());
-    QTRY_VERIFY_WITH_TIMEOUT(!GameRunning, 5000);
-    QCOMPARE(Snake.Head, (Cell{15, 6}));
-    QVERIFY(w.form->GameOver->isVisible());
+    QVERIFY(w.NextStep());
+    QCOMPARE(Snake.Head, (Cell{9, 6}));
     QVERIFY(w.boxes.boxes.isEmpty());
 }
 
-void ScreensFlowTest::HelpOptionsScoresDuringPlayAndBack()
+// Each screen a key opens during play stops the game where it is, the
+// donut spinning on, and gives it back as it was, its picture drawn again.
+void ScreensFlowTest::ScreensDuringPlayKeepTheGame()
 {
     GameWindow w;
     w.Open();
     StartPlaying(w);
-    const QString music = w.form->MenuOptions->ModList->FileName();
-    Score = 7;
-    struct Screen {
-        Qt::Key key;
-        ScreenPanel* panel;
-        FlatButton* cont;
-    } screens[] = {
-        {Qt::Key_F1, w.form->MenuAide, w.form->MenuAide->MenuAideOK},
-        {Qt::Key_F2, w.form->MenuOptions, w.form->MenuOptions->MenuOptionsOK},
-        {Qt::Key_F3, w.form->MenuScores, w.form->MenuScores->MenuScoresOK},
-    };
-    for (const Screen& s : screens) {
-        QTRY_VERIFY(TurnAllowed);
-        w.Key(s.key);
-        QVERIFY2(s.panel->isVisible() && s.panel->isEnabled(), qPrintable(s.panel->objectName()));
-        QVERIFY(!w.form->tmrGame->isActive());
-        QVERIFY(!GamePaused);
+    w.Key(Qt::Key_Up);
+    QVERIFY(w.NextStep());
+    for (Screen s : {Screen::Pause, Screen::Help, Screen::Options, Screen::Scores}) {
+        w.Open(s);
+        QCOMPARE(w.Screens(), QList{s});
+        QCOMPARE(GamePaused, s == Screen::Pause);
+        QVERIFY(!w.Stepping() && w.Spinning());
         QVERIFY(w.Stopped());
-        QVERIFY(w.OnScreen(s.panel));
+        QVERIFY(w.OnScreen(s));
         const Moment open;
-        QTest::qWait(350);
+        w.Continue();
+        QVERIFY(!GamePaused);
         CompareSnakes(open);
-        QTest::mouseClick(s.cont, Qt::LeftButton);
-        QVERIFY(!s.panel->isVisible());
-        QVERIFY(!w.form->MenuPrincipal->isVisible());
-        QVERIFY(w.form->tmrGame->isActive());
+        QVERIFY(w.Screens().isEmpty());
+        QVERIFY(w.Stepping());
         QVERIFY(w.Drawing());
-        QTRY_VERIFY(!w.Exists("/Data/Temp.dat"));
+        QVERIFY(w.PictureLoaded());
+        QVERIFY(w.ShowsPicture(90));
+        QVERIFY(w.NextStep());
+        QCOMPARE(Snake.Head, (Cell{open.snake.Head.X, open.snake.Head.Y + 1}));
     }
-    QCOMPARE(QString::fromStdString(MusicBeforeOptions), music);
-    QCOMPARE(w.form->MenuScores->ScoreNb->text(), QString("7"));
+    QCOMPARE(w.ScoreShown(), QString("4"));
     QVERIFY(GameRunning);
     // Leaving the scores during a game also saved the best score as it was.
     QCOMPARE(w.game.read(ScoresFileTail), std::string(4, '\0'));
@@ -161,77 +115,62 @@ void ScreensFlowTest::OptionsSwitchTheMusicOnlyWhenItChanged()
 {
     GameWindow w(true);
     w.Open();
-    StartPlaying(w);
-    w.form->MenuOptions->Speed->setValue(9);  // far from the wall for the whole test
-    FileList* musics = w.form->MenuOptions->ModList;
+    w.StartGame(9);
+    QVERIFY(w.Drawing());
+    QVERIFY(w.PictureLoaded());
 
     // Another music, then the same one again, and another picture.
-    w.Key(Qt::Key_F2);
+    w.Open(Screen::Options);
     w.recording.calls.clear();
-    Pick(musics, 1);
-    Pick(musics, 0);
-    Pick(w.form->MenuOptions->TexList, 0);
-    QTest::mouseClick(w.form->MenuOptions->MenuOptionsOK, Qt::LeftButton);
+    w.PickMusic(1);
+    w.PickMusic(0);
+    w.PickPicture(0);
+    w.Continue();
     QVERIFY(w.Drawing());
-    QTRY_VERIFY(!w.Exists("/Data/Temp.dat"));  // the picture is loaded
+    QVERIFY(w.PictureLoaded());
+    QVERIFY(w.ShowsPicture(40));
     QVERIFY(w.recording.calls.empty());
 
     // Another music: it takes over, a stream looping.
-    QTRY_VERIFY(TurnAllowed);
-    w.Key(Qt::Key_F2);
-    Pick(musics, 1);
-    QTest::mouseClick(w.form->MenuOptions->MenuOptionsOK, Qt::LeftButton);
+    QVERIFY(w.NextStep());
+    w.Open(Screen::Options);
+    w.PickMusic(1);
+    w.Continue();
     const std::string other = w.game.file("/Musiques/rapide.mus");
     QCOMPARE(w.recording.calls.size(), size_t(7));
     QCOMPARE(w.recording.calls[3], "LoadSong(" + other + ")");
     QCOMPARE(w.recording.calls[4], "StreamOpenFile(" + other + ",0x2,512)");
 }
 
-void ScreensFlowTest::ArrowKeysReachTheOpenScreensControl()
-{
-    GameWindow w;
-    w.Open();
-    StartPlaying(w);
-    QTRY_VERIFY(TurnAllowed);
-    w.Key(Qt::Key_F2);
-    FileList* musics = w.form->MenuOptions->ModList;
-    musics->setFocus(Qt::TabFocusReason);
-    QCOMPARE(w.form->focusWidget(), static_cast<QWidget*>(musics));
-    // The game's key handler turns the snake and lets the key go on.
-    w.Key(Qt::Key_Down);
-    QCOMPARE(Snake.Direction, uint8_t(DirDown));
-    QCOMPARE(musics->currentRow(), 1);
-    QCOMPARE(musics->FileName(), QString::fromStdString(w.game.file("/Musiques/rapide.mus")));
-    // One turn per step: the handler drops this one, the list still has it.
-    w.Key(Qt::Key_Up);
-    QCOMPARE(Snake.Direction, uint8_t(DirDown));
-    QCOMPARE(musics->currentRow(), 0);
-}
-
-void ScreensFlowTest::ScreenKeysAreIgnoredWhileAScreenIsOpen()
+// While a screen is open, the screen keys do nothing; an arrow turns the
+// snake for the first step after the return, and goes on to the screen's
+// control.
+void ScreensFlowTest::KeysWhileAScreenIsOpen()
 {
     GameWindow w;
     w.Open();
     // Outside a game the keys do nothing of the game's.
     w.Key(Qt::Key_Escape);
     w.Key(Qt::Key_F3);
-    QVERIFY(!w.form->MenuPause->isVisible() && !w.form->MenuScores->isVisible());
+    QCOMPARE(w.Screens(), QList{Screen::MainMenu});
 
-    StartPlaying(w);
-    w.Key(Qt::Key_F1);
-    QVERIFY(w.form->MenuAide->isVisible());
-    for (Qt::Key k : {Qt::Key_Escape, Qt::Key_F2, Qt::Key_F3, Qt::Key_F1})
+    w.StartGame(9);
+    w.Open(Screen::Options);
+    for (Qt::Key k : {Qt::Key_Escape, Qt::Key_F1, Qt::Key_F3, Qt::Key_F2})
         w.Key(k);
     QVERIFY(!GamePaused);
-    QVERIFY(!w.form->MenuPause->isVisible());
-    QVERIFY(!w.form->MenuOptions->isVisible());
-    QVERIFY(!w.form->MenuScores->isVisible());
-    // An arrow still turns the snake, for the first step after the return.
+    QCOMPARE(w.Screens(), QList{Screen::Options});
+    w.FocusMusicList();
     w.Key(Qt::Key_Down);
     QCOMPARE(Snake.Direction, uint8_t(DirDown));
+    QCOMPARE(w.SelectedMusic(), w.game.file("/Musiques/rapide.mus"));
+    // One turn per step: the handler drops this one, the list still has it.
+    w.Key(Qt::Key_Up);
+    QCOMPARE(Snake.Direction, uint8_t(DirDown));
+    QCOMPARE(w.SelectedMusic(), w.game.file("/Musiques/calme.mus"));
     const Cell head = Snake.Head;
-    QTest::mouseClick(w.form->MenuAide->MenuAideOK, Qt::LeftButton);
-    QTRY_VERIFY(!(Snake.Head == head));
+    w.Continue();
+    QVERIFY(w.NextStep());
     QCOMPARE(Snake.Head, (Cell{head.X, head.Y - 1}));
     QVERIFY(w.Drawing());
 }
@@ -240,42 +179,30 @@ void ScreensFlowTest::MenuScreensComeBackToTheMainMenu()
 {
     GameWindow w;
     w.Open();
-    struct Screen {
-        FlatButton* open;
-        ScreenPanel* panel;
-        FlatButton* cont;
-        bool signal;
-    } screens[] = {
-        {w.form->MenuPrincipal->BtnAide, w.form->MenuAide, w.form->MenuAide->MenuAideOK, false},
-        {w.form->MenuPrincipal->BtnOptions, w.form->MenuOptions, w.form->MenuOptions->MenuOptionsOK, true},
-        {w.form->MenuPrincipal->BtnScores, w.form->MenuScores, w.form->MenuScores->MenuScoresOK, true},
-    };
-    for (const Screen& s : screens) {
+    for (auto [screen, signal] : {std::pair{Screen::Help, false}, {Screen::Options, true}, {Screen::Scores, true}}) {
         std::filesystem::remove(w.game.file("/Data/Temp.dat"));
-        QTest::mouseClick(s.open, Qt::LeftButton);
-        QVERIFY(s.panel->isVisible() && s.panel->isEnabled());
-        QVERIFY(w.form->MenuPrincipal->isVisible());  // underneath
+        w.Open(screen);
+        QCOMPARE(w.Screens(), (QList{Screen::MainMenu, screen}));  // over the menu
         QVERIFY(!w.form->MenuPrincipal->BtnJouer->underMouse());
-        QTest::mouseClick(s.cont, Qt::LeftButton);
-        QVERIFY(!s.panel->isVisible() && !s.panel->isEnabled());
-        QVERIFY(w.form->MenuPrincipal->isVisible());
-        QCOMPARE(w.Exists("/Data/Temp.dat"), s.signal);
+        w.Continue();
+        QCOMPARE(w.Screens(), QList{Screen::MainMenu});
+        QCOMPARE(w.Exists("/Data/Temp.dat"), signal);
     }
     // The scores screen from the menu shows 0 and the loaded best, and saves.
-    QCOMPARE(w.form->MenuScores->ScoreNb->text(), QString("0"));
+    QCOMPARE(w.ScoreShown(), QString("0"));
     QCOMPARE(w.game.read(ScoresFileTail), std::string(4, '\0'));
     QVERIFY(!GameRunning);
     QVERIFY(w.Stopped());
 }
 
-void ScreensFlowTest::OptionsAreSaved()
+void ScreensFlowTest::OptionsAreSavedGreyedOnesAsOff()
 {
     GameWindow w;
     w.Open();
-    QTest::mouseClick(w.form->MenuPrincipal->BtnOptions, Qt::LeftButton);
-    w.form->MenuOptions->Speed->setValue(2);
-    w.form->MenuOptions->SonAct->setChecked(false);
-    QTest::mouseClick(w.form->MenuOptions->MenuOptionsOK, Qt::LeftButton);
+    w.Open(Screen::Options);
+    w.SetSpeed(2);
+    w.SetEffects(false);
+    w.Continue();
     GameOptions saved{};
     QVERIFY(ReadOptions(w.game.file(ConfigFileTail), saved));
     QCOMPARE(saved.Speed, 2);
@@ -283,15 +210,15 @@ void ScreensFlowTest::OptionsAreSaved()
     QCOMPARE(saved.MusAct, 1);
     QVERIFY(w.boxes.boxes.isEmpty());
 
-    // A new run starts with what was saved.
-    GameWindow again;
-    again.game.write(ConfigFileTail, w.game.read(ConfigFileTail));
-    w.form.reset();
-    again.Open();
-    QCOMPARE(again.form->MenuOptions->Speed->value(), 2);
-    QCOMPARE(again.form->tmrGame->interval(), 100);
-    QVERIFY(!again.form->EffectsOn());
-    QVERIFY(again.form->MusicOn());
+    // Sound off at start-up: the boxes are greyed and cleared, and saved so.
+    test::SetUpSound(w.sound, *w.form, {.sonAct = 0});
+    QVERIFY(w.SoundBoxesGreyed());
+    QVERIFY(!w.form->EffectsOn() && !w.form->MusicOn());
+    w.Open(Screen::Options);
+    w.Continue();
+    QVERIFY(ReadOptions(w.game.file(ConfigFileTail), saved));
+    QCOMPARE(saved.SonAct, 0);
+    QCOMPARE(saved.MusAct, 0);
 }
 
 void ScreensFlowTest::FailedWritesAreReportedAndTheScreensGoOn()
@@ -301,22 +228,22 @@ void ScreensFlowTest::FailedWritesAreReportedAndTheScreensGoOn()
     w.game.write(ScoresFileTail, std::string("\x07\0\0\0", 4));
     std::filesystem::rename(w.game.path() / "Data", w.game.path() / "Data.away");
 
-    QTest::mouseClick(w.form->MenuPrincipal->BtnOptions, Qt::LeftButton);
-    QTest::mouseClick(w.form->MenuOptions->MenuOptionsOK, Qt::LeftButton);
+    w.Open(Screen::Options);
+    w.Continue();
     QTRY_COMPARE(w.boxes.texts(),
                  (QStringList{SaveErrorMessage, "Impossible de travailler sur le disque dur. Vérifiez qu'il n'est pas "
                                                 "plein ou protégé en écriture."}));
-    QVERIFY(w.form->MenuPrincipal->isVisible() && !w.form->MenuOptions->isVisible());
+    QCOMPARE(w.Screens(), QList{Screen::MainMenu});
 
     w.boxes.boxes.clear();
-    QTest::mouseClick(w.form->MenuPrincipal->BtnScores, Qt::LeftButton);
-    QTest::mouseClick(w.form->MenuScores->MenuScoresOK, Qt::LeftButton);
+    w.Open(Screen::Scores);
+    w.Continue();
     QCOMPARE(w.boxes.texts(), QStringList{SaveErrorMessage});  // one box for the whole block
-    QVERIFY(w.form->MenuPrincipal->isVisible() && !w.form->MenuScores->isVisible());
+    QCOMPARE(w.Screens(), QList{Screen::MainMenu});
 
     // A game without its signal file runs on without a picture.
     w.boxes.boxes.clear();
-    w.Play();
+    w.StartGame(5);
     QCOMPARE(w.boxes.texts(), QStringList{"Impossible d'écrire sur le disque. Vérifiez qu'il n'est pas plein ou "
                                           "protégé en écriture."});
     QVERIFY(GameRunning);

@@ -1,7 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "StartUpTest.h"
-
-#include <QScreen>
+#include "GameWindowTests.h"
 
 #include "GameWindowFixture.h"
 #include "config/Settings.h"
@@ -9,93 +7,95 @@
 
 using namespace zorbil;
 using zorbil::test::GameWindow;
+using zorbil::test::Screen;
 
 void StartUpTest::DefaultsWithoutSettings()
 {
     GameWindow w;
     w.Open();
     QVERIFY(w.boxes.boxes.isEmpty());
-    QCOMPARE(w.form->MenuOptions->Speed->value(), 5);
-    QCOMPARE(w.form->tmrGame->interval(), 250);
-    QCOMPARE(w.form->tmrAnimate->interval(), 40);
-    QVERIFY(w.form->EffectsOn());
-    QVERIFY(w.form->MusicOn());
+    QCOMPARE(w.Speed(), 5);
+    QCOMPARE(w.StepInterval(), 250);
+    QCOMPARE(w.SpinInterval(), 40);
+    QVERIFY(w.form->EffectsOn() && w.form->MusicOn());
     QCOMPARE(BestScore, 0);
-    QCOMPARE(w.form->MenuScores->TopScoreNb->text(), QString("0"));
-    QVERIFY(w.form->MenuPrincipal->isVisible());
-    for (QWidget* hidden : QList<QWidget*>{w.form->GameOver, w.form->MenuPause, w.form->MenuScores,
-                                           w.form->MenuOptions, w.form->MenuAide})
-        QVERIFY2(!hidden->isVisible() && !hidden->isEnabled(), qPrintable(hidden->objectName()));
-    QVERIFY(w.form->MenuOptions->TexList->FileName().isEmpty());
-    QCOMPARE(w.form->MenuOptions->TexList->count(), 2);
-    QCOMPARE(w.form->MenuOptions->ModList->count(), 2);
-    QVERIFY(w.form->Renderer());
+    QCOMPARE(w.BestShown(), QString("0"));
+    QCOMPARE(w.Screens(), QList{Screen::MainMenu});
+    QCOMPARE(w.Pictures(), (QStringList{"bleu.pcx", "vert.pcx"}));
+    QCOMPARE(w.Musics(), (QStringList{"calme.mus", "rapide.mus"}));
+    QVERIFY(w.ChosenPicture().isEmpty() && w.SelectedMusic().empty());
     QVERIFY(w.Stopped());  // no frame before a game
 }
 
-void StartUpTest::StoredOptionsAndBestScore()
-{
-    GameWindow w;
-    w.game.write(ConfigFileTail, "[Options]\nSpeed=12\nSonAct=2\nMusAct=0\n");
-    w.game.write(ScoresFileTail, std::string("\x39\x05\x00\x00", 4));
-    w.Open();
-    QVERIFY(w.boxes.boxes.isEmpty());
-    QCOMPARE(w.form->MenuOptions->Speed->value(), 9);
-    QCOMPARE(w.form->tmrGame->interval(), 450);
-    QVERIFY(w.form->EffectsOn());  // 2 leaves the box as designed
-    QVERIFY(!w.form->MusicOn());
-    QCOMPARE(BestScore, 1337);
-    QCOMPARE(w.form->MenuScores->TopScoreNb->text(), QString("1337"));
-}
-
-void StartUpTest::UnreadableOptionsOrScores_data()
+void StartUpTest::StoredOptionsAndBestScore_data()
 {
     QTest::addColumn<QString>("config");
     QTest::addColumn<QByteArray>("scores");
     QTest::addColumn<int>("speed");
-    QTest::addColumn<bool>("switchesOn");
-    QTest::newRow("speed not a number: nothing more is read")
-        << "[Options]\nSpeed=vite\nSonAct=1\nMusAct=1\n" << QByteArray("\x10\0\0\0", 4) << 5 << false;
+    QTest::addColumn<int>("interval");
+    QTest::addColumn<bool>("effects");
+    QTest::addColumn<bool>("music");
+    QTest::addColumn<int>("best");
+    QTest::addColumn<bool>("unreadable");
+    QTest::newRow("read: the speed kept in range, SonAct 2 leaves its box as designed")
+        << "[Options]\nSpeed=12\nSonAct=2\nMusAct=0\n" << QByteArray("\x39\x05\0\0", 4) << 9 << 450 << true
+        << false << 1337 << false;
+    QTest::newRow("speed not a number: nothing more is read") << "[Options]\nSpeed=vite\nSonAct=1\nMusAct=1\n"
+                                                              << QByteArray("\x10\0\0\0", 4) << 5 << 250 << false
+                                                              << false << 0 << true;
     QTest::newRow("scores shorter than 4 bytes")
-        << "[Options]\nSpeed=3\n" << QByteArray("\x10\0\0", 3) << 3 << true;
+        << "[Options]\nSpeed=3\n" << QByteArray("\x10\0\0", 3) << 3 << 150 << true << true << 0 << true;
 }
 
-void StartUpTest::UnreadableOptionsOrScores()
+void StartUpTest::StoredOptionsAndBestScore()
 {
     QFETCH(QString, config);
     QFETCH(QByteArray, scores);
-    QFETCH(int, speed);
-    QFETCH(bool, switchesOn);
+    QFETCH(int, best);
+    QFETCH(bool, unreadable);
     GameWindow w;
     w.game.write(ConfigFileTail, config.toStdString());
     w.game.write(ScoresFileTail, scores.toStdString());
     w.Open();
-    QCOMPARE(w.boxes.texts(), QStringList{OptionsReadErrorMessage});
-    QCOMPARE(w.boxes.boxes[0].title, QString("Erreur"));
-    QCOMPARE(w.boxes.boxes[0].icon, QMessageBox::Critical);
-    QCOMPARE(w.form->MenuOptions->Speed->value(), speed);
-    QCOMPARE(w.form->EffectsOn(), switchesOn);
-    QCOMPARE(w.form->MusicOn(), switchesOn);
-    QCOMPARE(BestScore, 0);
-    QCOMPARE(w.form->MenuScores->TopScoreNb->text(), QString("0"));
+    QCOMPARE(w.boxes.texts(), unreadable ? QStringList{OptionsReadErrorMessage} : QStringList());
+    if (unreadable) {
+        QCOMPARE(w.boxes.boxes[0].title, QString("Erreur"));
+        QCOMPARE(w.boxes.boxes[0].icon, QMessageBox::Critical);
+    }
+    QTEST(w.Speed(), "speed");
+    QTEST(w.StepInterval(), "interval");
+    QTEST(w.form->EffectsOn(), "effects");
+    QTEST(w.form->MusicOn(), "music");
+    QCOMPARE(BestScore, best);
+    QCOMPARE(w.BestShown(), QString::number(best));
+}
+
+void StartUpTest::MissingFoldersAreReportedOnce_data()
+{
+    QTest::addColumn<bool>("musicsToo");
+    QTest::newRow("Textures") << false;
+    QTest::newRow("Textures and Musiques") << true;
 }
 
 void StartUpTest::MissingFoldersAreReportedOnce()
 {
+    QFETCH(bool, musicsToo);
     GameWindow w;
     std::filesystem::remove_all(w.game.path() / "Textures");
-    std::filesystem::remove_all(w.game.path() / "Musiques");
+    if (musicsToo)
+        std::filesystem::remove_all(w.game.path() / "Musiques");
     w.Open();
     QCOMPARE(w.boxes.boxes.size(), 1);
     QVERIFY(w.boxes.boxes[0].text.contains(QString::fromStdString(w.game.str() + "/Textures/")));
-    QVERIFY(w.boxes.boxes[0].text.contains(QString::fromStdString(w.game.str() + "/Musiques/")));
-    // Set up all the same: the seed is drawn, the renderer exists, and
-    // "&Jouer" can only end in the warning layout.
-    QVERIFY(w.form->Renderer());
-    QTest::mouseClick(w.form->MenuPrincipal->BtnJouer, Qt::LeftButton);
+    QCOMPARE(w.boxes.boxes[0].text.contains(QString::fromStdString(w.game.str() + "/Musiques/")), musicsToo);
+    QVERIFY(w.Pictures().isEmpty());
+    QCOMPARE(w.Musics().size(), musicsToo ? 0 : 2);
+    // Set up all the same: "&Jouer" with nothing chosen ends in the warning
+    // layout.
+    w.Play();
     QVERIFY(!GameRunning);
-    QVERIFY(w.form->MenuOptions->InWarningLayout());
-    QVERIFY(w.form->MenuOptions->isVisible());
+    QCOMPARE(w.Front(), Screen::Options);
+    QVERIFY(w.OptionsWarn());
 }
 
 void StartUpTest::CoversTheAvailableScreenArea()
@@ -116,24 +116,24 @@ void StartUpTest::CoversTheAvailableScreenArea()
     }
 }
 
-void StartUpTest::SoundOffGreysAndClearsTheSwitches()
-{
-    GameWindow w;
-    w.Open();
-    SetupSoundDevice(w.sound, *w.form, [](const std::string&) {}, 0, 2, 11, 22050, 16);
-    QVERIFY(!w.form->MenuOptions->SonAct->isEnabled() && !w.form->MenuOptions->SonAct->isChecked());
-    QVERIFY(!w.form->MenuOptions->MusicAct->isEnabled() && !w.form->MenuOptions->MusicAct->isChecked());
-    QVERIFY(!w.form->EffectsOn() && !w.form->MusicOn());
-}
-
+// After a game, as before any: the window goes, with its render thread,
+// the reload signal and the dialog.
 void StartUpTest::ClosingRemovesTheSignalAndClosesTheDialog()
 {
     GameWindow w;
     w.Open();
-    w.game.write("/Data/Temp.dat", "");
-    QTest::mouseClick(w.form->MenuPrincipal->BtnQuitter, Qt::LeftButton);
+    w.StartGame(9);
+    QVERIFY(w.Drawing());
+    QVERIFY(GameWindow::RenderThreadRuns());
+    w.Open(Screen::Pause);
+    w.QuitGame();
+    w.Continue();
+    w.Continue();
+    QCOMPARE(w.Screens(), QList{Screen::MainMenu});
+    QVERIFY(w.Exists("/Data/Temp.dat"));
+    w.QuitProgram();
     QVERIFY(!w.form->isVisible());
     QVERIFY(w.dialog.closes >= 1);
     QVERIFY(!w.Exists("/Data/Temp.dat"));
-    QVERIFY(!w.form->Renderer());
+    QVERIFY(!GameWindow::RenderThreadRuns());
 }

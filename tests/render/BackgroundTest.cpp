@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The reload signal, LoadBackground and the picture on the background quad.
+#include <QOpenGLContext>
 #include <QSignalSpy>
 #include <filesystem>
 
@@ -205,7 +206,7 @@ TEST_F(Background, GameStoppedWhileTheErrorBoxIsOpen)
     stopping->SetupScene();
     QSignalSpy frames(form.get(), &TCGForm::frameSwapped);
     stopping->DrawScene();
-    EXPECT_EQ(form->RC(), nullptr);
+    EXPECT_EQ(QOpenGLContext::currentContext(), nullptr);
     EXPECT_EQ(frames.count(), 0);
 }
 

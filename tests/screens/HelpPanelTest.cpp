@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "HelpPanelTest.h"
+#include "ScreensTests.h"
 
 #include <QLabel>
 #include <QTabBar>
 #include <QTest>
 
-#include "MessageBoxWatcher.h"
+#include "support/MessageBoxWatcher.h"
 #include "config/GameFolder.h"
 #include "controls/LnkLabel.h"
 #include "screens/HelpPanel.h"

@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "OptionsPanelTest.h"
+#include "ScreensTests.h"
 
 #include <QTest>
 #include <filesystem>
 
 #include "config/GameFolder.h"
-#include "config/Settings.h"
 #include "screens/OptionsPanel.h"
 #include "shared/DataPaths.h"
 #include "support/TempGameFolder.h"
@@ -52,18 +51,6 @@ void OptionsPanelTest::ListsShowMatchingFilesSortedWithNothingSelected()
     QVERIFY(panel.TexList->FileName().isEmpty());
 }
 
-void OptionsPanelTest::MissingFoldersAreReturnedAndLeaveEmptyLists()
-{
-    TempGameFolder game;
-    std::filesystem::create_directories(game.path() / "Musiques");
-    game.write("/Musiques/a.mus", "x");
-    SetGameFolder(game.str());
-    OptionsPanel panel(nullptr);
-    QCOMPARE(panel.PointLists(), QStringList{QString::fromStdString(game.str() + "/Textures/")});
-    QCOMPARE(panel.TexList->count(), 0);
-    QCOMPARE(panel.ModList->count(), 1);
-}
-
 void OptionsPanelTest::WarningLayoutAndItsUndoing()
 {
     OptionsPanel panel(nullptr);
@@ -85,32 +72,4 @@ void OptionsPanelTest::WarningLayoutAndItsUndoing()
     QCOMPARE(panel.LabelWarning->text(),
              QString("Choisissez une texture et / ou une musique à utiliser pendant le jeu dans les listes "
                      "ci-dessous."));
-}
-
-void OptionsPanelTest::SavesTheThreeKeys()
-{
-    TempGameFolder game;
-    SetGameFolder(game.str());
-    OptionsPanel panel(nullptr);
-    panel.Speed->setValue(0);
-    panel.SonAct->setChecked(false);
-    QVERIFY(panel.SaveOptions());
-    GameOptions read{};
-    QVERIFY(ReadOptions(game.file(ConfigFileTail), read));
-    QCOMPARE(read.Speed, 0);
-    QCOMPARE(read.SonAct, 0);
-    QCOMPARE(read.MusAct, 1);
-
-    // Greyed and cleared boxes (sound off at start-up) save as off.
-    panel.Speed->setValue(9);
-    panel.MusicAct->setEnabled(false);
-    panel.MusicAct->setChecked(false);
-    QVERIFY(panel.SaveOptions());
-    QVERIFY(ReadOptions(game.file(ConfigFileTail), read));
-    QCOMPARE(read.Speed, 9);
-    QCOMPARE(read.MusAct, 0);
-
-    TempGameFolder noData(false);
-    SetGameFolder(noData.str());
-    QVERIFY(!panel.SaveOptions());
 }

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ScreensFitTest.h"
+#include "ScreensTests.h"
 
 #include <QAbstractButton>
 #include <QLabel>

@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
 
-#include "HelpPanelTest.h"
-#include "OptionsPanelTest.h"
-#include "ScreensFitTest.h"
+#include "ScreensTests.h"
 #include "shared/Title.h"
 #include "support/RunQtTests.h"
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Test doubles: a sound layer that records every call with its arguments,
-// and the options screen's two switches and music list.
+// A sound layer that records every call with its arguments instead of
+// making a sound; it can be told to refuse files or to fail.
 #pragma once
 
 #include <cstdio>
@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "audio/GameSound.h"
+#include "audio/SoundLibrary.h"
 
 namespace zorbil::test {
 
@@ -66,24 +66,6 @@ private:
     }
 
     Handle lastHandle_ = 0;
-};
-
-class FakeSwitches : public SoundSwitches {
-public:
-    bool effects = true;
-    bool music = true;
-    bool greyed = false;
-    std::string selected;
-
-    bool EffectsOn() const override { return effects; }
-    bool MusicOn() const override { return music; }
-    std::string SelectedMusic() const override { return selected; }
-    void GreyAndClear() override
-    {
-        greyed = true;
-        music = false;
-        effects = false;
-    }
 };
 
 }  // namespace zorbil::test
