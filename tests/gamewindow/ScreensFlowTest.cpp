@@ -210,7 +210,9 @@ void ScreensFlowTest::OptionsAreSavedGreyedOnesAsOff()
     QCOMPARE(saved.MusAct, 1);
     QVERIFY(w.boxes.boxes.isEmpty());
 
-    // Sound off at start-up: the boxes are greyed and cleared, and saved so.
+    // Sound off at start-up: the boxes, both ticked, are greyed and cleared,
+    // and saved so.
+    w.SetEffects(true);
     test::SetUpSound(w.sound, *w.form, {.sonAct = 0});
     QVERIFY(w.SoundBoxesGreyed());
     QVERIFY(!w.form->EffectsOn() && !w.form->MusicOn());
