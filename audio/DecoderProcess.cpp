@@ -2,6 +2,7 @@
 #include "audio/DecoderProcess.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -41,13 +42,19 @@ DecoderProcess StartDecoder(const std::string& program, const std::string& path,
     posix_spawn_file_actions_adddup2(&actions, pipe[1], STDOUT_FILENO);
     posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
     posix_spawn_file_actions_addclosefrom_np(&actions, 3);
+    // A group of its own, which a kill ends whole.
+    posix_spawnattr_t attributes;
+    posix_spawnattr_init(&attributes);
+    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETPGROUP);
+    posix_spawnattr_setpgroup(&attributes, 0);
     const std::string rateText = std::to_string(rate);
     char* const argv[] = {const_cast<char*>(program.c_str()), const_cast<char*>(DecodeModeArgument(mode)),
                           const_cast<char*>(rateText.c_str()), const_cast<char*>(path.c_str()), nullptr};
     char* const noEnvironment[] = {nullptr};
     pid_t pid = -1;
-    const int failed = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv, noEnvironment);
+    const int failed = posix_spawn(&pid, program.c_str(), &actions, &attributes, argv, noEnvironment);
     posix_spawn_file_actions_destroy(&actions);
+    posix_spawnattr_destroy(&attributes);
     close(pipe[1]);
     if (failed != 0) {
         close(pipe[0]);
@@ -67,7 +74,15 @@ std::optional<int> Reaped(pid_t pid)
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-double ProcessorSeconds(pid_t pid)
+void KillGroup(pid_t pid)
+{
+    kill(-pid, SIGKILL);
+    kill(pid, SIGKILL);
+}
+
+namespace {
+
+double OwnProcessorSeconds(pid_t pid)
 {
     std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
     std::string line;
@@ -84,6 +99,18 @@ double ProcessorSeconds(pid_t pid)
             system = std::stoull(field);
     }
     return static_cast<double>(user + system) / static_cast<double>(sysconf(_SC_CLK_TCK));
+}
+
+}  // namespace
+
+double ProcessorSeconds(pid_t pid)
+{
+    double seconds = OwnProcessorSeconds(pid);
+    const std::string id = std::to_string(pid);
+    std::ifstream children("/proc/" + id + "/task/" + id + "/children");
+    for (pid_t child; children >> child;)
+        seconds += OwnProcessorSeconds(child);
+    return seconds;
 }
 
 }  // namespace zorbil

@@ -20,14 +20,17 @@ struct DecoderProcess {
 };
 
 // Runs `program MODE RATE path` with an empty environment, no input, its
-// errors discarded, and nothing of the game's open but the pipe. Never waits
-// for it.
+// errors discarded, nothing of the game's open but the pipe, and in a
+// process group of its own. Never waits for it.
 DecoderProcess StartDecoder(const std::string& program, const std::string& path, DecodeMode mode, int rate);
 
 // The exit status it ended with, -1 for a signal; nothing while it runs.
 std::optional<int> Reaped(pid_t pid);
 
-// Processor time it has used so far, user and system.
+// Ends it and every process of its group at once; it remains to be reaped.
+void KillGroup(pid_t pid);
+
+// Processor time it and its children have used so far, user and system.
 double ProcessorSeconds(pid_t pid);
 
 }  // namespace zorbil

@@ -6,6 +6,7 @@
 #include <signal.h>
 #include <sys/eventfd.h>
 #include <sys/wait.h>
+#include <time.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -30,6 +31,16 @@ constexpr int TickMilliseconds = 250;
 constexpr auto ProcessorCheckEvery = std::chrono::seconds(1);
 // A decoder that closed its output and still runs is ended after this.
 constexpr auto LingerAfterOutput = std::chrono::seconds(2);
+// The most read from one decoder per wake-up: one that floods its output
+// waits its turn like the others.
+constexpr std::size_t BytesPerWake = 256 * 1024;
+
+double ThreadProcessorSeconds()
+{
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) / 1e9;
+}
 
 double Seconds(Clock::duration duration)
 {
@@ -70,6 +81,7 @@ struct SoundDecoders::Running {
     char header[sizeof(DecoderHello)] = {};
     std::size_t got = 0;
     std::size_t delivered = 0;  // bytes of sound
+    double gameSeconds = 0;     // this thread's processor time spent on its output
     bool stopped = false;       // at the game's request
     bool killed = false;        // by the watchdog
     bool outputClosed = false;
@@ -168,8 +180,11 @@ void SoundDecoders::Run()
         [[maybe_unused]] const ssize_t drained = read(wake_, &wakes, sizeof wakes);
 
         for (std::size_t i = 0; i < readers.size(); ++i)
-            if (polled[i + 1].revents != 0)
+            if (polled[i + 1].revents != 0) {
+                const double before = ThreadProcessorSeconds();
                 Read(*readers[i], heard);
+                readers[i]->gameSeconds += ThreadProcessorSeconds() - before;
+            }
         const auto now = Clock::now();
         for (auto& running : running_)
             Watch(*running, now);
@@ -199,6 +214,7 @@ void SoundDecoders::Read(Running& running, std::vector<std::shared_ptr<Decoding>
 {
     Decoding& decoding = *running.decoding;
     using Stage = Running::Stage;
+    std::size_t taken = 0;
     for (;;) {
         ssize_t got = 0;
         switch (running.stage) {
@@ -214,7 +230,8 @@ void SoundDecoders::Read(Running& running, std::vector<std::shared_ptr<Decoding>
                 if (running.stage == Stage::Hello) {
                     DecoderHello hello;
                     std::memcpy(&hello, running.header, sizeof hello);
-                    if (std::memcmp(hello.magic, HelloMagic, sizeof HelloMagic) != 0) {
+                    if (std::memcmp(hello.magic, HelloMagic, sizeof HelloMagic) != 0 || hello.landlockAbi < 0 ||
+                        (hello.seccomp != 0 && hello.seccomp != 1)) {
                         Kill(running, true);
                         return;
                     }
@@ -259,8 +276,13 @@ void SoundDecoders::Read(Running& running, std::vector<std::shared_ptr<Decoding>
                 running.delivered += static_cast<std::size_t>(got);
             break;
         case Stage::Over: {
-            char ignored[256];
-            got = read(running.process.samples, ignored, sizeof ignored);
+            // Nothing may follow a short sound but the end of the output.
+            char extra;
+            got = read(running.process.samples, &extra, sizeof extra);
+            if (got > 0) {
+                Kill(running, true);
+                return;
+            }
             break;
         }
         }
@@ -271,6 +293,9 @@ void SoundDecoders::Read(Running& running, std::vector<std::shared_ptr<Decoding>
         }
         if (got > 0) {
             running.progress = Clock::now();
+            taken += static_cast<std::size_t>(got);
+            if (taken >= BytesPerWake)
+                return;
             continue;
         }
         if (got < 0 && errno == EINTR)
@@ -302,7 +327,8 @@ void SoundDecoders::Watch(Running& running, Clock::time_point now)
     if (now - running.processorChecked >= ProcessorCheckEvery) {
         running.processorChecked = now;
         const double sound = static_cast<double>(running.delivered) / (decoding.rate * FrameBytes);
-        if (ProcessorSeconds(running.process.pid) >
+        // The game's own time on its output counts as the decoder's.
+        if (ProcessorSeconds(running.process.pid) + running.gameSeconds >
             limits_.processorSeconds + limits_.processorPerSoundSecond * sound)
             Kill(running, true);
     }
@@ -318,7 +344,7 @@ bool SoundDecoders::Reap(Running& running, Clock::time_point now, std::vector<st
         status = Reaped(running.process.pid);
         if (!status) {
             if (now - running.closedAt > LingerAfterOutput)
-                kill(running.process.pid, SIGKILL);
+                KillGroup(running.process.pid);
             return false;
         }
     }
@@ -338,7 +364,7 @@ bool SoundDecoders::Reap(Running& running, Clock::time_point now, std::vector<st
 void SoundDecoders::Kill(Running& running, bool fault)
 {
     if (running.process.pid >= 0)
-        kill(running.process.pid, SIGKILL);
+        KillGroup(running.process.pid);
     if (fault)
         running.killed = true;
     if (!running.outputClosed) {

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 #include <cstdlib>
@@ -42,6 +43,14 @@ long StatusKilobytes(const char* key)
         status.ignore(1 << 12, '\n');
     }
     return 0;
+}
+
+double ProcessorSecondsOfThisProcess()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+           static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
 
 // The peak resident memory from now on: the kernel forgets the old peak.
@@ -123,6 +132,31 @@ TEST_F(HostileSoundsTest, StalledOrSpinningDecodersAreKilled)
         EXPECT_TRUE(RefusedBothWays(*library, disk, ShippedMusic)) << fault;
         EXPECT_TRUE(MixUntil(disk, [&] { return Decoders(program).empty(); })) << fault;
         EXPECT_LT(LevelOf(disk.Left(start), 0, disk.Frames() - start).rms, 1) << fault;
+    }
+    StartDevice();
+    ExpectHeard(ShippedMusic, "the killed decoders");
+}
+
+// Decoders that break the protocol: bytes without end after a complete short
+// sound, or a hello that no decoder of ours writes. Each is killed as soon as
+// the game reads the offending bytes, and the flood costs the game next to
+// no processor time.
+TEST_F(HostileSoundsTest, DecodersBreakingTheProtocolAreKilledAtOnce)
+{
+    const std::string hello = R"(printf 'ZDC1\007\000\000\000\001\000\000\000')";
+    const std::string flood = hello + R"(; printf 'CHNK\004\000\000\000\001\002\003\004'; exec cat /dev/zero)";
+    const std::string badHello = R"(printf 'ZDC1\007\000\000\000\007\000\000\000CHNK'; exec sleep 600)";
+    for (const std::string& fault : {flood, badHello}) {
+        const std::string program = folder.file("/decoder.sh");
+        folder.write("/decoder.sh", "#!/bin/sh\n[ \"$1\" = song ] && exit 3\n" + fault + "\n");
+        ::chmod(program.c_str(), 0755);
+        StartDevice(1, program);
+        const double before = ProcessorSecondsOfThisProcess();
+        Pick(ShippedMusic);
+        EXPECT_TRUE(RefusedBothWays(*library, disk, ShippedMusic)) << fault;
+        EXPECT_TRUE(MixUntil(disk, [&] { return Decoders(program).empty(); })) << fault;
+        // The old reader spun on such a flood at most of a processor.
+        EXPECT_LT(ProcessorSecondsOfThisProcess() - before, 1.0) << fault;
     }
     StartDevice();
     ExpectHeard(ShippedMusic, "the killed decoders");
