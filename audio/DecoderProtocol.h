@@ -38,13 +38,15 @@ inline constexpr const char* DecodeModeArgument(DecodeMode mode)
     return "";
 }
 
+// The layers of its lock-down that a decoder has.
 struct DecoderHello {
     char magic[4];
     int32_t landlockAbi;  // 0: the kernel offers no Landlock
     int32_t seccomp;      // 0: no system-call filter could be installed
+    int32_t namespaces;   // 0: the kernel refused it namespaces of its own
 };
 // The version is in the magic: a decoder left from another build is refused.
-inline constexpr char HelloMagic[4] = {'Z', 'D', 'C', '1'};
+inline constexpr char HelloMagic[4] = {'Z', 'D', 'C', '2'};
 inline constexpr char ChunkTag[4] = {'C', 'H', 'N', 'K'};
 inline constexpr char MusicTag[4] = {'M', 'U', 'S', 'C'};
 

@@ -57,11 +57,13 @@ std::atomic<DecoderNotice> notice{SayOnStandardError};
 // Said once a run: the decoders still run, with what the kernel offers.
 void ReportSandbox(const DecoderHello& hello)
 {
-    static std::once_flag landlock, seccomp;
+    static std::once_flag landlock, seccomp, namespaces;
     if (hello.landlockAbi <= 0)
         std::call_once(landlock, [] { notice.load()(DecoderWithoutLandlockMessage); });
     if (hello.seccomp == 0)
         std::call_once(seccomp, [] { notice.load()(DecoderWithoutFilterMessage); });
+    if (hello.namespaces == 0)
+        std::call_once(namespaces, [] { notice.load()(DecoderWithoutNamespacesMessage); });
 }
 
 }  // namespace
@@ -231,7 +233,8 @@ void SoundDecoders::Read(Running& running, std::vector<std::shared_ptr<Decoding>
                     DecoderHello hello;
                     std::memcpy(&hello, running.header, sizeof hello);
                     if (std::memcmp(hello.magic, HelloMagic, sizeof HelloMagic) != 0 || hello.landlockAbi < 0 ||
-                        (hello.seccomp != 0 && hello.seccomp != 1)) {
+                        (hello.seccomp != 0 && hello.seccomp != 1) ||
+                        (hello.namespaces != 0 && hello.namespaces != 1)) {
                         Kill(running, true);
                         return;
                     }

@@ -30,6 +30,8 @@ inline constexpr const char* DecoderWithoutLandlockMessage = ZORBIL_TRANSLATABLE
     "Messages", "Les fichiers de sons sont décodés sans Landlock : le noyau ne l'offre pas.");
 inline constexpr const char* DecoderWithoutFilterMessage = ZORBIL_TRANSLATABLE(
     "Messages", "Les fichiers de sons sont décodés sans filtre d'appels système : le noyau l'a refusé.");
+inline constexpr const char* DecoderWithoutNamespacesMessage = ZORBIL_TRANSLATABLE(
+    "Messages", "Les fichiers de sons sont décodés sans espaces de noms à eux : le noyau les a refusés.");
 
 // How those messages reach the player: by default "zorbil: " and the French
 // text on standard error; the program sets one that translates.

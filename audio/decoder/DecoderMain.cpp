@@ -11,12 +11,14 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <string>
 
 #include "audio/DecoderProtocol.h"
 #include "audio/decoder/Landlock.h"
 #include "audio/decoder/MixerOutput.h"
 #include "audio/decoder/MusicDecoder.h"
+#include "audio/decoder/Namespaces.h"
 #include "audio/decoder/ProcessLimits.h"
 #include "audio/decoder/SyscallFilter.h"
 
@@ -57,7 +59,10 @@ bool Parse(int argc, char** argv, Request& request)
     char* end = nullptr;
     const long rate = std::strtol(argv[2], &end, 10);
     request.rate = static_cast<int>(rate);
-    request.path = argv[3];
+    // Its own file system holds the file at the same place, found without
+    // the folder it was started in.
+    std::error_code ec;
+    request.path = std::filesystem::absolute(argv[3], ec).lexically_normal().string();
     return known && *end == '\0' && rate >= 4000 && rate <= 192000 && !request.path.empty();
 }
 
@@ -73,11 +78,12 @@ int main(int argc, char** argv)
         return zorbil::DecoderUsage;
     }
     zorbil::LimitResources();
-    // Ends with the game, however the game ends.
+    // Ends with the game, however the game ends; the filter keeps it so.
     prctl(PR_SET_PDEATHSIG, SIGKILL);
 
     zorbil::DecoderHello hello{};
     std::memcpy(hello.magic, zorbil::HelloMagic, sizeof hello.magic);
+    hello.namespaces = zorbil::EnterNamespaces(request.path) ? 1 : 0;
     if (!zorbil::DropPrivileges())
         return zorbil::DecoderNoDevice;
     hello.landlockAbi = zorbil::RestrictFileSystem(request.path);

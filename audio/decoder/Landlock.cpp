@@ -7,6 +7,7 @@
 #include <sys/syscall.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdint>
 
 namespace zorbil {
@@ -67,9 +68,10 @@ void Allow(int ruleset, const char* path, uint64_t access)
 
 }  // namespace
 
-int RestrictFileSystem(const std::string& file)
+int RestrictFileSystem(const std::string& file, int highestAbi)
 {
-    const long abi = syscall(SYS_landlock_create_ruleset, nullptr, 0, LANDLOCK_CREATE_RULESET_VERSION);
+    const long abi = std::min<long>(highestAbi,
+                                    syscall(SYS_landlock_create_ruleset, nullptr, 0, LANDLOCK_CREATE_RULESET_VERSION));
     if (abi <= 0)
         return 0;
     RulesetAttributes attributes;

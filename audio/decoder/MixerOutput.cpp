@@ -11,19 +11,12 @@
 #include <string>
 
 #include "audio/DecoderProtocol.h"
+#include "audio/decoder/SoundFonts.h"
 #include "shared/WriteAll.h"
 
 namespace zorbil {
 
 namespace {
-
-// Without a General MIDI soundfont MIDI files play silently; Debian installs
-// its soundfonts here.
-constexpr const char* SoundFonts[] = {
-    "/usr/share/sounds/sf2/default-GM.sf2",
-    "/usr/share/sounds/sf2/TimGM6mb.sf2",
-    "/usr/share/sounds/sf3/default-GM.sf3",
-};
 
 MixerOutput* playing = nullptr;
 
@@ -79,6 +72,7 @@ bool MixerOutput::Open(int rate)
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
         return false;
     }
+    // Without a General MIDI soundfont MIDI files play silently.
     for (const char* font : SoundFonts) {
         std::error_code ec;
         if (std::filesystem::exists(font, ec)) {

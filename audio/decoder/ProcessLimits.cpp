@@ -32,6 +32,9 @@ constexpr rlim_t AddressSpace = 1UL << 30;
 // processor per second of sound it delivers.
 constexpr rlim_t ProcessorSeconds = 3600;
 constexpr rlim_t Descriptors = 64;
+// Its threads (the mixer's, FluidSynth's) with room to spare; a thread bomb
+// stops here.
+constexpr rlim_t Processes = 32;
 
 void Limit(int resource, rlim_t value)
 {
@@ -51,15 +54,19 @@ void LimitResources()
         Limit(RLIMIT_AS, AddressSpace);
 }
 
+void LimitProcesses()
+{
+    Limit(RLIMIT_NPROC, Processes);
+}
+
 bool DropPrivileges()
 {
     if (prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) != 0)
         return false;
-    if (geteuid() == 0) {
-        __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
-        __user_cap_data_struct none[_LINUX_CAPABILITY_U32S_3] = {};
-        syscall(SYS_capset, &header, none);
-    }
+    // Root's, or those its own user namespace gave it.
+    __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct none[_LINUX_CAPABILITY_U32S_3] = {};
+    syscall(SYS_capset, &header, none);
     return true;
 }
 

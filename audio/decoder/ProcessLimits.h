@@ -9,8 +9,13 @@ namespace zorbil {
 // the decoder does is judged by them, only contained.
 void LimitResources();
 
+// The processes and threads of its user, at most: for its own user
+// namespace, where they are its own. The kernel exempts root.
+void LimitProcesses();
+
 // No privilege can be gained any more (no set-user-ID program, no file
-// capability), and those held, when run as root, are given up. False when
+// capability), and those held (as root, or in its own user namespace) are
+// given up. False when
 // the kernel refuses no_new_privs.
 bool DropPrivileges();
 

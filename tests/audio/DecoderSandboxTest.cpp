@@ -117,9 +117,15 @@ Decoded Decode(const std::string& path, DecodeMode mode)
         if (got > 0)
             bytes.append(buffer, static_cast<std::size_t>(got));
         if (decoded.status.empty() && bytes.size() >= sizeof(DecoderHello)) {
-            std::ifstream status("/proc/" + std::to_string(process.pid) + "/status");
+            // The process that decodes: the one started, or its child in
+            // a PID namespace of its own.
+            pid_t decoder = process.pid;
+            const std::string id = std::to_string(process.pid);
+            std::ifstream("/proc/" + id + "/task/" + id + "/children") >> decoder;
+            std::ifstream status("/proc/" + std::to_string(decoder) + "/status");
             for (std::string line; std::getline(status, line);)
-                if (line.rfind("NoNewPrivs:", 0) == 0 || line.rfind("Seccomp:", 0) == 0)
+                if (line.rfind("NoNewPrivs:", 0) == 0 || line.rfind("Seccomp:", 0) == 0 ||
+                    line.rfind("NSpid:", 0) == 0)
                     decoded.status += line + "; ";
         }
     }

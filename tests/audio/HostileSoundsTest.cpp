@@ -118,7 +118,7 @@ TEST_F(HostileSoundsTest, EachFaultStaysInItsDecoder)
 // from then on.
 TEST_F(HostileSoundsTest, StalledOrSpinningDecodersAreKilled)
 {
-    const std::string hello = R"(printf 'ZDC1\007\000\000\000\001\000\000\000MUSC')";
+    const std::string hello = R"(printf 'ZDC2\007\000\000\000\001\000\000\000\001\000\000\000MUSC')";
     // A stall, then a loop that spends a thousand turns on each silent frame.
     const std::string spin =
         R"(while :; do i=0; while [ $i -lt 1000 ]; do i=$((i + 1)); done; printf '\000\000\000\000'; done)";
@@ -143,9 +143,9 @@ TEST_F(HostileSoundsTest, StalledOrSpinningDecodersAreKilled)
 // no processor time.
 TEST_F(HostileSoundsTest, DecodersBreakingTheProtocolAreKilledAtOnce)
 {
-    const std::string hello = R"(printf 'ZDC1\007\000\000\000\001\000\000\000')";
+    const std::string hello = R"(printf 'ZDC2\007\000\000\000\001\000\000\000\001\000\000\000')";
     const std::string flood = hello + R"(; printf 'CHNK\004\000\000\000\001\002\003\004'; exec cat /dev/zero)";
-    const std::string badHello = R"(printf 'ZDC1\007\000\000\000\007\000\000\000CHNK'; exec sleep 600)";
+    const std::string badHello = R"(printf 'ZDC2\007\000\000\000\007\000\000\000\001\000\000\000CHNK'; exec sleep 600)";
     for (const std::string& fault : {flood, badHello}) {
         const std::string program = folder.file("/decoder.sh");
         folder.write("/decoder.sh", "#!/bin/sh\n[ \"$1\" = song ] && exit 3\n" + fault + "\n");
