@@ -272,6 +272,10 @@
         <source>Les fichiers de sons sont décodés sans filtre d&apos;appels système : le noyau l&apos;a refusé.</source>
         <translation>Sound files are decoded without a system-call filter: the kernel refused it.</translation>
     </message>
+    <message>
+        <source>Les fichiers de sons sont décodés sans espaces de noms à eux : le noyau les a refusés.</source>
+        <translation>Sound files are decoded without namespaces of their own: the kernel refused them.</translation>
+    </message>
 </context>
 <context>
     <name>ScoreText</name>

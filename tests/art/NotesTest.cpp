@@ -65,6 +65,7 @@ TEST(Notes, QuoteEveryMessageOfTheProgram)
         zorbil::BackgroundErrorMessage,
         zorbil::DecoderWithoutLandlockMessage,
         zorbil::DecoderWithoutFilterMessage,
+        zorbil::DecoderWithoutNamespacesMessage,
         "Impossible d'écrire sur le disque. Vérifiez qu'il n'est pas plein ou protégé en écriture.",
         "Impossible de travailler sur le disque dur. Vérifiez qu'il n'est pas plein ou protégé en écriture.",
         "Impossible d'ouvrir le fichier",
@@ -107,6 +108,7 @@ TEST(Notes, EnglishNotesQuoteEveryMessageInEnglish)
         zorbil::OptionsReadErrorMessage,  zorbil::SoundPlayErrorMessage,  zorbil::DonutSoundErrorMessage,
         zorbil::SoundSetupErrorMessage,   zorbil::BackgroundErrorMessage,   zorbil::DecoderWithoutLandlockMessage,
         zorbil::DecoderWithoutFilterMessage,
+        zorbil::DecoderWithoutNamespacesMessage,
         "Impossible d'écrire sur le disque. Vérifiez qu'il n'est pas plein ou protégé en écriture.",
         "Impossible de travailler sur le disque dur. Vérifiez qu'il n'est pas plein ou protégé en écriture.",
     };

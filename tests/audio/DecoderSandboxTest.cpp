@@ -4,13 +4,26 @@
 // decoder program itself, locked down, decoding every format.
 #include <gtest/gtest.h>
 
+#include <dirent.h>
 #include <errno.h>
 #include <fcntl.h>
+#include <grp.h>
+#include <mqueue.h>
 #include <poll.h>
+#include <pthread.h>
+#include <sched.h>
 #include <signal.h>
+#include <sys/inotify.h>
+#include <sys/prctl.h>
+#include <sys/resource.h>
+#include <sys/shm.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+#include <climits>
 
 #include <chrono>
 #include <cmath>
@@ -28,6 +41,7 @@
 #include "audio/DecoderProcess.h"
 #include "audio/DecoderProtocol.h"
 #include "audio/decoder/Landlock.h"
+#include "audio/decoder/Namespaces.h"
 #include "audio/decoder/ProcessLimits.h"
 #include "audio/decoder/SyscallFilter.h"
 #include "support/GameDecoder.h"
@@ -44,10 +58,22 @@ constexpr uint32_t ReadAnotherFile = 1 << 1;
 constexpr uint32_t WroteInTheGameFolder = 1 << 2;
 constexpr uint32_t OpenedASocket = 1 << 3;
 constexpr uint32_t StartedAProcess = 1 << 4;
-constexpr uint32_t SignalledItsParent = 1 << 5;
+constexpr uint32_t SignalledTheGame = 1 << 5;
 constexpr uint32_t ListedTheGameFolder = 1 << 6;
 constexpr uint32_t Landlocked = 1 << 7;
 constexpr uint32_t Filtered = 1 << 8;
+constexpr uint32_t Namespaced = 1 << 9;
+constexpr uint32_t AttachedTheGamesSharedMemory = 1 << 10;
+constexpr uint32_t MadeSharedMemory = 1 << 11;
+constexpr uint32_t MadeAMessageQueue = 1 << 12;
+constexpr uint32_t AimedSignalsAtTheGame = 1 << 13;  // F_SETOWN, F_SETSIG, O_ASYNC
+constexpr uint32_t ClearedItsDeathSignal = 1 << 14;
+constexpr uint32_t RescheduledTheGame = 1 << 15;
+constexpr uint32_t WatchedTheGameFolder = 1 << 16;
+constexpr uint32_t StatedAnotherFile = 1 << 17;
+constexpr uint32_t MadeAThreadBomb = 1 << 18;
+
+constexpr int BombThreads = 1000;
 
 bool Opens(const std::string& path, int flags)
 {
@@ -58,22 +84,74 @@ bool Opens(const std::string& path, int flags)
     return true;
 }
 
-// Runs in the child, after the lock-down; the last attempt replaces the
-// child with a shell that ends with 42.
-[[noreturn]] void TryEverything(const TempGameFolder& folder, int report)
+// Whether the folder lists as holding `name`.
+bool Lists(const std::string& folder, const char* name)
+{
+    DIR* listing = opendir(folder.c_str());
+    if (!listing)
+        return false;
+    bool found = false;
+    while (const dirent* entry = readdir(listing))
+        found = found || std::strcmp(entry->d_name, name) == 0;
+    closedir(listing);
+    return found;
+}
+
+// Threads started at once, each waiting on `hold`, until one fails.
+int ThreadsStarted(int hold)
+{
+    pthread_attr_t small;
+    pthread_attr_init(&small);
+    pthread_attr_setstacksize(&small, 64 * 1024);
+    int started = 0;
+    pthread_t thread;
+    while (started < BombThreads &&
+           pthread_create(&thread, &small, [](void* fd) -> void* {
+               char byte;
+               [[maybe_unused]] const ssize_t got = read(*static_cast<int*>(fd), &byte, 1);
+               return nullptr;
+           }, &hold) == 0)
+        ++started;
+    pthread_attr_destroy(&small);
+    return started;
+}
+
+struct Target {
+    pid_t game;           // the test's process
+    int gameSegment;      // a SysV shared-memory segment of the test's
+    std::string queue;    // a POSIX message queue's name
+    int landlockAbi;      // the highest the lock-down is told the kernel has
+};
+
+// Runs in the child, locked down as the decoder locks itself down (its own
+// namespaces where granted: the rest runs in their first process); the last
+// attempt replaces it with a shell that ends with 42.
+[[noreturn]] void TryEverything(const TempGameFolder& folder, const Target& target, int report)
 {
     uint32_t deeds = 0;
     const std::string given = folder.file("/Musiques/given.mus");
+    int hold[2];
+    if (pipe2(hold, O_CLOEXEC) != 0)
+        _exit(2);
+    prctl(PR_SET_PDEATHSIG, SIGKILL);
+    LimitResources();
+    deeds |= EnterNamespaces(given) ? Namespaced : 0u;
     if (!DropPrivileges())
         _exit(2);
-    if (RestrictFileSystem(given) > 0)
+    if (RestrictFileSystem(given, target.landlockAbi) > 0)
         deeds |= Landlocked;
     if (FilterSystemCalls())
         deeds |= Filtered;
     deeds |= Opens(given, O_RDONLY) ? ReadItsFile : 0u;
     deeds |= Opens(folder.file("/Data/Config.dat"), O_RDONLY) ? ReadAnotherFile : 0u;
     deeds |= Opens(folder.file("/Data/written"), O_WRONLY | O_CREAT) ? WroteInTheGameFolder : 0u;
-    deeds |= Opens(folder.str(), O_RDONLY | O_DIRECTORY) ? ListedTheGameFolder : 0u;
+    deeds |= Lists(folder.str(), "Data") ? ListedTheGameFolder : 0u;
+    struct stat info {};
+    deeds |= stat(folder.file("/Data/Config.dat").c_str(), &info) == 0 ? StatedAnotherFile : 0u;
+    if (const int watch = inotify_init1(IN_CLOEXEC); watch >= 0) {
+        deeds |= inotify_add_watch(watch, folder.file("/Data").c_str(), IN_ALL_EVENTS) >= 0 ? WatchedTheGameFolder : 0u;
+        close(watch);
+    }
     if (const int s = socket(AF_INET, SOCK_STREAM, 0); s >= 0) {
         deeds |= OpenedASocket;
         close(s);
@@ -82,7 +160,34 @@ bool Opens(const std::string& path, int flags)
         _exit(0);
     else if (child > 0)
         deeds |= StartedAProcess;
-    deeds |= kill(getppid(), 0) == 0 ? SignalledItsParent : 0u;
+    deeds |= kill(target.game, 0) == 0 ? SignalledTheGame : 0u;
+    if (void* seen = shmat(target.gameSegment, nullptr, SHM_RDONLY); seen != reinterpret_cast<void*>(-1)) {
+        deeds |= AttachedTheGamesSharedMemory;
+        shmdt(seen);
+    }
+    if (const int made = shmget(IPC_PRIVATE, 1 << 20, IPC_CREAT | 0600); made >= 0) {
+        deeds |= MadeSharedMemory;
+        shmctl(made, IPC_RMID, nullptr);
+    }
+    if (const mqd_t queue = mq_open(target.queue.c_str(), O_CREAT | O_RDWR, 0600, nullptr); queue != -1) {
+        deeds |= MadeAMessageQueue;
+        mq_close(queue);
+    }
+    // Told, the kernel would signal the game on input to the pipe.
+    const bool owner = fcntl(hold[1], F_SETOWN, target.game) == 0;
+    const bool signal = fcntl(hold[1], F_SETSIG, SIGCONT) == 0;
+    const bool async = fcntl(hold[1], F_SETFL, O_ASYNC) == 0;
+    deeds |= owner || signal || async ? AimedSignalsAtTheGame : 0u;
+    deeds |= prctl(PR_SET_PDEATHSIG, 0) == 0 ? ClearedItsDeathSignal : 0u;
+    cpu_set_t processors;
+    CPU_ZERO(&processors);
+    sched_getaffinity(0, sizeof processors, &processors);
+    const bool niced = setpriority(PRIO_PROCESS, static_cast<id_t>(target.game), 1) == 0;
+    const bool pinned = sched_setaffinity(target.game, sizeof processors, &processors) == 0;
+    constexpr int BestEffortLowest = (2 << 13) | 7;
+    const bool ioniced = syscall(SYS_ioprio_set, 1, target.game, BestEffortLowest) == 0;
+    deeds |= niced || pinned || ioniced ? RescheduledTheGame : 0u;
+    deeds |= ThreadsStarted(hold[0]) >= BombThreads / 2 ? MadeAThreadBomb : 0u;
     [[maybe_unused]] const ssize_t written = write(report, &deeds, sizeof deeds);
     close(report);
     execl("/bin/sh", "sh", "-c", "exit 42", static_cast<char*>(nullptr));
@@ -153,39 +258,84 @@ double Rms(const std::vector<int16_t>& samples)
 
 }  // namespace
 
+// Run as the test's user and, when that is root, as an ordinary one too;
+// with the lock-down told the kernel has this Landlock, only ABI 2
+// (Debian 12's), or none.
 TEST(DecoderSandbox, LockedDownItCanOnlyReadItsFile)
 {
     TempGameFolder folder;
     folder.write("/Data/Config.dat", "[Config]\n");
     std::filesystem::create_directory(folder.path() / "Musiques");
     folder.write("/Musiques/given.mus", Wav(2, 100));
-    int report[2];
-    ASSERT_EQ(pipe2(report, O_CLOEXEC), 0);
-    const pid_t child = fork();
-    if (child == 0)
-        TryEverything(folder, report[1]);
-    close(report[1]);
-    uint32_t deeds = 0;
-    const bool reported = read(report[0], &deeds, sizeof deeds) == sizeof deeds;
-    close(report[0]);
-    int status = 0;
-    waitpid(child, &status, 0);
-    ASSERT_TRUE(reported) << "the child died before it could report";
+    // An ordinary user may reach the file, as a player's own.
+    std::filesystem::permissions(folder.path(), std::filesystem::perms::all & ~std::filesystem::perms::others_write &
+                                                    ~std::filesystem::perms::group_write);
+    const int segment = shmget(IPC_PRIVATE, 4096, IPC_CREAT | 0644);
+    ASSERT_GE(segment, 0);
+    const std::string queue = "/zorbil-sandbox-test-" + std::to_string(getpid());
+    std::vector<uid_t> users{geteuid()};
+    if (geteuid() == 0)
+        users.push_back(65534);
+    for (const uid_t user : users)
+        for (const int abi : {INT_MAX, 2, 0}) {
+            const std::string run = "uid " + std::to_string(user) + ", Landlock ABI at most " + std::to_string(abi);
+            int report[2];
+            ASSERT_EQ(pipe2(report, O_CLOEXEC), 0);
+            const Target target{getpid(), segment, queue, abi};
+            const pid_t child = fork();
+            if (child == 0) {
+                if (user != geteuid() && (setgroups(0, nullptr) != 0 || setresgid(user, user, user) != 0 ||
+                                          setresuid(user, user, user) != 0))
+                    _exit(2);
+                // As a program the player starts: its /proc/self is its own.
+                prctl(PR_SET_DUMPABLE, 1);
+                TryEverything(folder, target, report[1]);
+            }
+            close(report[1]);
+            uint32_t deeds = 0;
+            const bool reported = read(report[0], &deeds, sizeof deeds) == sizeof deeds;
+            close(report[0]);
+            int status = 0;
+            waitpid(child, &status, 0);
+            const bool queueOutlived = mq_unlink(queue.c_str()) == 0;
+            ASSERT_TRUE(reported) << run << ": the child died before it could report";
 
-    EXPECT_TRUE(deeds & ReadItsFile);
-    EXPECT_TRUE(deeds & Filtered) << "no seccomp on this kernel";
-    EXPECT_FALSE(deeds & WroteInTheGameFolder);
-    EXPECT_FALSE(std::filesystem::exists(folder.path() / "Data" / "written"));
-    EXPECT_FALSE(deeds & OpenedASocket);
-    EXPECT_FALSE(deeds & StartedAProcess);
-    EXPECT_FALSE(deeds & SignalledItsParent);
-    EXPECT_FALSE(WIFEXITED(status) && WEXITSTATUS(status) == 42) << "the child started a program";
-    if (deeds & Landlocked) {
-        EXPECT_FALSE(deeds & ReadAnotherFile);
-        EXPECT_FALSE(deeds & ListedTheGameFolder);
-    } else {
-        std::printf("This kernel offers no Landlock: the decoders run without it.\n");
-    }
+            EXPECT_TRUE(deeds & ReadItsFile) << run;
+            EXPECT_TRUE(deeds & Filtered) << run << ": no seccomp on this kernel";
+            EXPECT_FALSE(deeds & WroteInTheGameFolder) << run;
+            EXPECT_FALSE(std::filesystem::exists(folder.path() / "Data" / "written")) << run;
+            EXPECT_FALSE(deeds & OpenedASocket) << run;
+            EXPECT_FALSE(deeds & StartedAProcess) << run;
+            EXPECT_FALSE(deeds & SignalledTheGame) << run;
+            EXPECT_FALSE(WIFEXITED(status) && WEXITSTATUS(status) == 42) << run << ": the child started a program";
+            EXPECT_FALSE(deeds & AttachedTheGamesSharedMemory) << run;
+            EXPECT_FALSE(deeds & MadeSharedMemory) << run;
+            EXPECT_FALSE(deeds & MadeAMessageQueue) << run;
+            EXPECT_FALSE(queueOutlived) << run;
+            EXPECT_FALSE(deeds & AimedSignalsAtTheGame) << run;
+            EXPECT_FALSE(deeds & ClearedItsDeathSignal) << run;
+            EXPECT_FALSE(deeds & RescheduledTheGame) << run;
+            EXPECT_FALSE(deeds & WatchedTheGameFolder) << run;
+            // The kernel counts no process of root's against its limit.
+            if (user != 0) {
+                EXPECT_FALSE(deeds & MadeAThreadBomb) << run;
+            }
+            if (abi == 0) {
+                EXPECT_FALSE(deeds & Landlocked) << run;
+            }
+            if (deeds & (Landlocked | Namespaced)) {
+                EXPECT_FALSE(deeds & ReadAnotherFile) << run;
+                EXPECT_FALSE(deeds & ListedTheGameFolder) << run;
+            }
+            if (deeds & Namespaced) {
+                EXPECT_FALSE(deeds & StatedAnotherFile) << run;
+            } else {
+                std::printf("%s: this kernel refuses the decoder namespaces of its own.\n", run.c_str());
+            }
+            if (!(deeds & Landlocked) && abi != 0)
+                std::printf("%s: this kernel offers no Landlock.\n", run.c_str());
+        }
+    shmctl(segment, IPC_RMID, nullptr);
 }
 
 TEST(DecoderSandbox, LockedDownItDecodesEveryFormat)
