@@ -23,9 +23,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <climits>
-
+#include <algorithm>
 #include <chrono>
+#include <climits>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -33,6 +33,8 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <thread>
+#include <tuple>
 #include <vector>
 
 #include "SoundFiles.h"
@@ -40,6 +42,7 @@
 #include "Writers.h"
 #include "audio/DecoderProcess.h"
 #include "audio/DecoderProtocol.h"
+#include "audio/SoundDecoders.h"
 #include "audio/decoder/Landlock.h"
 #include "audio/decoder/Namespaces.h"
 #include "audio/decoder/ProcessLimits.h"
@@ -203,10 +206,10 @@ struct Decoded {
 
 // The samples the decoder hands over in its first moments, as the game
 // would read them.
-Decoded Decode(const std::string& path, DecodeMode mode)
+Decoded Decode(const std::string& path, DecodeMode mode, const std::string& program = GameDecoder)
 {
     Decoded decoded;
-    const DecoderProcess process = StartDecoder(GameDecoder, path, mode, 22050);
+    const DecoderProcess process = StartDecoder(program, path, mode, 22050);
     if (process.pid < 0)
         return decoded;
     std::string bytes;
@@ -379,6 +382,9 @@ TEST(DecoderSandbox, LockedDownItDecodesEveryFormat)
         EXPECT_EQ(std::string(decoded.hello.magic, 4), std::string(HelloMagic, 4)) << c.file;
         EXPECT_GT(decoded.hello.landlockAbi, 0) << c.file;
         EXPECT_EQ(decoded.hello.seccomp, 1) << c.file;
+        EXPECT_EQ(decoded.hello.namespaces, 1) << c.file;
+        EXPECT_NE(decoded.status.find("NSpid:\t"), std::string::npos) << c.file;
+        EXPECT_NE(decoded.status.find("\t1; "), std::string::npos) << c.file << ": not the first process of its own";
         EXPECT_EQ(decoded.tag, c.tag) << c.file;
         EXPECT_NE(decoded.status.find("NoNewPrivs:\t1"), std::string::npos) << c.file << ": " << decoded.status;
         EXPECT_NE(decoded.status.find("Seccomp:\t2"), std::string::npos) << c.file << ": " << decoded.status;
@@ -390,4 +396,49 @@ TEST(DecoderSandbox, LockedDownItDecodesEveryFormat)
             std::printf("A decoder playing a MIDI song: Landlock ABI %d; %s\n", decoded.hello.landlockAbi,
                         decoded.status.c_str());
     }
+}
+
+// Where the kernel refuses an ordinary user namespaces of its own (here: a
+// user namespace that may hold none), the decoder still decodes, under its
+// filter and Landlock; the game tells the player once, however many
+// decoders say so.
+TEST(DecoderSandbox, WithoutNamespacesItStillDecodesLockedDown)
+{
+    TempGameFolder folder;
+    soundgen::WriteMidi(folder.file("/jingle.mid"), soundgen::DonutJingle());
+    folder.write("/tone.wav", Wav(2, 11025));
+    const std::string refusing = folder.file("/refusing.sh");
+    folder.write("/refusing.sh", std::string("#!/bin/sh\nexec unshare --user --map-root-user sh -c "
+                                             "'echo 0 > /proc/sys/user/max_user_namespaces && exec \"$0\" \"$@\"' ") +
+                                     GameDecoder + " \"$@\"\n");
+    ::chmod(refusing.c_str(), 0755);
+    const bool soundFont = std::filesystem::exists("/usr/share/sounds/sf2/default-GM.sf2") ||
+                           std::filesystem::exists("/usr/share/sounds/sf2/TimGM6mb.sf2");
+    for (const auto& [file, mode, audible] : {std::tuple{"/tone.wav", DecodeMode::Stream, true},
+                                              std::tuple{"/jingle.mid", DecodeMode::Song, soundFont}}) {
+        const Decoded decoded = Decode(folder.file(file), mode, refusing);
+        EXPECT_EQ(std::string(decoded.hello.magic, 4), std::string(HelloMagic, 4)) << file;
+        EXPECT_EQ(decoded.hello.namespaces, 0) << file;
+        EXPECT_EQ(decoded.hello.seccomp, 1) << file;
+        EXPECT_NE(decoded.status.find("Seccomp:\t2"), std::string::npos) << file << ": " << decoded.status;
+        if (audible) {
+            EXPECT_GT(Rms(decoded.samples), 100) << file;
+        }
+    }
+
+    static std::vector<std::string> told;
+    SetDecoderNotice([](const char* message) { told.emplace_back(message); });
+    {
+        SoundDecoders decoders(refusing, {}, [](const std::shared_ptr<Decoding>&) {});
+        const auto first = decoders.Start(folder.file("/tone.wav"), DecodeMode::Stream, 22050);
+        const auto second = decoders.Start(folder.file("/tone.wav"), DecodeMode::Stream, 22050);
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+        while ((first->result == Decoding::Result::Pending || second->result == Decoding::Result::Pending) &&
+               std::chrono::steady_clock::now() < deadline)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        EXPECT_EQ(first->result, Decoding::Result::Chunk);
+        EXPECT_EQ(second->result, Decoding::Result::Chunk);
+    }
+    SetDecoderNotice(nullptr);
+    EXPECT_EQ(std::count(told.begin(), told.end(), std::string(DecoderWithoutNamespacesMessage)), 1);
 }
