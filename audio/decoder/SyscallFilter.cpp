@@ -73,11 +73,10 @@ bool FilterSystemCalls()
     // A call through another architecture's numbers ends the process.
     seccomp_attr_set(f, SCMP_FLTATR_ACT_BADARCH, SCMP_ACT_KILL_PROCESS);
     const uint32_t allow = SCMP_ACT_ALLOW;
-    bool added = true;
+    // A rule this machine's architecture cannot take leaves its call refused.
     const auto rule = [&](uint32_t action, int call, auto... checks) {
-        added = seccomp_rule_add(f, action, call, sizeof...(checks), checks...) == 0 && added;
+        seccomp_rule_add(f, action, call, sizeof...(checks), checks...);
     };
-    // A call this machine's architecture lacks gets no rule.
     for (const char* name : Allowed)
         if (const int call = seccomp_syscall_resolve_name(name); call != __NR_SCMP_ERROR)
             rule(allow, call);
@@ -118,7 +117,7 @@ bool FilterSystemCalls()
     // Its own limits, read and never raised.
     rule(allow, SCMP_SYS(prlimit64), SCMP_A0(SCMP_CMP_EQ, 0), SCMP_A2(SCMP_CMP_EQ, 0));
     rule(allow, SCMP_SYS(getrlimit));
-    return added && seccomp_load(f) == 0;
+    return seccomp_load(f) == 0;
 }
 
 void FilterWaiting()
