@@ -206,8 +206,17 @@ bool TZorbilForm::eventFilter(QObject* watched, QEvent* event)
 {
     if (keysAttached_ && event->type() == QEvent::KeyPress && IsOurWindow(watched))
         GameKeyDown(static_cast<QKeyEvent*>(event)->key());
-    if (event->type() == QEvent::Expose && watched == windowHandle())
+    if (event->type() == QEvent::Expose && watched == windowHandle()) {
         FitFrame();
+        // Once the menu is on screen, the first game's frame is drawn
+        // where nobody sees it, so that the driver's compile is done before
+        // the player starts.
+        if (windowHandle()->isExposed())
+            QTimer::singleShot(0, this, [this] {
+                if (renderer_)
+                    renderer_->WarmUp();
+            });
+    }
     return TCGForm::eventFilter(watched, event);
 }
 

@@ -176,6 +176,7 @@ void TZorbilForm::FormClose()
     tmrAnimate->stop();
     DetachGameKeys();
     renderer_.reset();
+    ReleaseContext();
     DeleteReloadSignal();
     if (configDialog_)
         configDialog_->close();

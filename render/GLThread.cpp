@@ -10,6 +10,7 @@
 #include "config/GameFolder.h"
 #include "render/CgWindow.h"
 #include "render/FontLists.h"
+#include "render/mwTex.h"
 #include "shared/DataPaths.h"
 
 namespace zorbil {
@@ -34,11 +35,9 @@ TWRenderer::~TWRenderer()
     // then sees the flag. A plain wait() would deadlock here.
     while (!wait(2))
         QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
-    // The window's own destructor releases its context; the quadric is plain
-    // memory and must not leak when play was never stopped.
-    SceneLights = {};
-    if (SphereQuadric)
-        gluDeleteQuadric(SphereQuadric);
+    // The window keeps its context for a renderer of its next life: leave
+    // nothing of this one in it.
+    FreeScene();
 }
 
 void TWRenderer::SetupScene()
@@ -46,7 +45,8 @@ void TWRenderer::SetupScene()
     if (sceneReady_)
         FreeScene();
 
-    window_.CreateContext();
+    sceneInContext_ = window_.KeepContext();
+    window_.ShowSurface();
     if (QWindow* surface = window_.DC()) {
         surface->installEventFilter(this);
         // A surface just shown: the first frames go out before its first
@@ -54,6 +54,18 @@ void TWRenderer::SetupScene()
         QMutexLocker lock(&gateMutex_);
         unexposed_ = false;
     }
+    BuildScene();
+    signalPath_ = GamePath(ReloadSignalTail);
+    backgroundFailed_ = false;
+    ++sceneGeneration_;
+    sceneReady_ = true;
+}
+
+void TWRenderer::BuildScene()
+{
+    // Everything below changes state that FreeScene must put back.
+    glPushAttrib(GL_ALL_ATTRIB_BITS);
+    glPushClientAttrib(GL_CLIENT_ALL_ATTRIB_BITS);
     textPixel_ = window_.DC() ? float(window_.DC()->devicePixelRatio()) : 1.0f;
     BuildFontLists(textPixel_);
     glEnable(GL_DEPTH_TEST);
@@ -78,11 +90,6 @@ void TWRenderer::SetupScene()
         light.SetDiffuse(SegmentColors[size_t(i)]);
         light.Enable();
     }
-
-    signalPath_ = GamePath(ReloadSignalTail);
-    backgroundFailed_ = false;
-    ++sceneGeneration_;
-    sceneReady_ = true;
 }
 
 void TWRenderer::FreeScene()
@@ -90,10 +97,51 @@ void TWRenderer::FreeScene()
     if (!sceneReady_)
         return;
     sceneReady_ = false;
-    window_.ReleaseContext();
+    window_.MakeCurrent();
+    ReleaseScene();
+    window_.HideSurface();
+}
+
+void TWRenderer::ReleaseScene()
+{
+    if (sceneInContext_) {
+        DeleteFontLists();
+        if (!sceneTextures_.empty())
+            glDeleteTextures(GLsizei(sceneTextures_.size()), sceneTextures_.data());
+        glMatrixMode(GL_PROJECTION);
+        glLoadIdentity();
+        glMatrixMode(GL_MODELVIEW);
+        glLoadIdentity();
+        glPopClientAttrib();
+        glPopAttrib();
+    }
+    sceneTextures_.clear();
+    sceneInContext_ = false;
     SceneLights = {};
     gluDeleteQuadric(SphereQuadric);
     SphereQuadric = nullptr;
+}
+
+void TWRenderer::WarmUp()
+{
+    if (sceneReady_)
+        return;
+    if (!window_.KeepContext() || window_.ContextsMade() == warmedContext_) {
+        window_.HideSurface();
+        return;
+    }
+    warmedContext_ = window_.ContextsMade();
+    sceneInContext_ = true;
+    BuildScene();
+    // What the driver compiles depends on the texture's kind, not on its
+    // picture: a blank background of the pictures' size and format.
+    const std::vector<GLubyte> blank(256 * 256 * 4, 0);
+    sceneTextures_.push_back(UploadTexture(256, 256, blank.data()));
+    BeginFrame();
+    DrawContent();
+    glFinish();
+    ReleaseScene();
+    window_.HideSurface();
 }
 
 void TWRenderer::Resume()
