@@ -10,6 +10,7 @@
 #include "game/ReloadSignal.h"
 #include "game/VirtualKeys.h"
 #include "game/ZorbilMain.h"
+#include "input/PadPoller.h"
 #include "render/GLThread.h"
 #include "screens/GameOverPanel.h"
 #include "screens/HelpPanel.h"
@@ -78,6 +79,7 @@ void TZorbilForm::EndGame()
         renderer_->Suspend();
         renderer_->FreeScene();
     }
+    PadPoller::SetPlaying(false);
     GamePaused = false;
     GameOver->ShowPanel();
     tmrGame->stop();
@@ -123,6 +125,7 @@ void TZorbilForm::InterruptGame()
         tmrGame->stop();
     renderer_->Suspend();
     renderer_->FreeScene();
+    PadPoller::SetPlaying(false);
 }
 
 void TZorbilForm::PauseGame()
@@ -145,6 +148,7 @@ void TZorbilForm::ResumeRenderer()
 {
     renderer_->SetupScene();
     renderer_->Resume();
+    PadPoller::SetPlaying(true);
 }
 
 void TZorbilForm::GameKeyDown(int qtKey)
