@@ -55,6 +55,7 @@ void TZorbilForm::LaunchGame()
 
 void TZorbilForm::StartGame()
 {
+    renderer_->FinishWarmUp();
     SetStartValues();
     if (!WriteReloadSignal())
         ErrorBox(DiskWriteErrorMessage);

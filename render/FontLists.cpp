@@ -115,6 +115,11 @@ void BuildFontLists(double devicePixelRatio)
     }
 }
 
+void DrawFontGlyphs(double devicePixelRatio)
+{
+    GlyphsFor(devicePixelRatio);
+}
+
 void DeleteFontLists()
 {
     glDeleteLists(FirstCode, LastCode - FirstCode + 1);

@@ -12,6 +12,10 @@ namespace zorbil {
 // draws them once for each ratio in a run; later calls only compile them.
 void BuildFontLists(double devicePixelRatio);
 
+// Qt's part of BuildFontLists, which needs no context: done ahead on the
+// user-interface thread, it leaves a later BuildFontLists only GL's part.
+void DrawFontGlyphs(double devicePixelRatio);
+
 // Deletes the lists BuildFontLists made in the current context.
 void DeleteFontLists();
 

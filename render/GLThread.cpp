@@ -4,6 +4,7 @@
 #include <GL/glu.h>
 
 #include <QCoreApplication>
+#include <QOpenGLContext>
 #include <QWindow>
 #include <numbers>
 
@@ -37,11 +38,13 @@ TWRenderer::~TWRenderer()
         QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
     // The window keeps its context for a renderer of its next life: leave
     // nothing of this one in it.
+    FinishWarmUp();
     FreeScene();
 }
 
 void TWRenderer::SetupScene()
 {
+    FinishWarmUp();
     if (sceneReady_)
         FreeScene();
 
@@ -124,13 +127,46 @@ void TWRenderer::ReleaseScene()
 
 void TWRenderer::WarmUp()
 {
-    if (sceneReady_)
+    if (warmUp_ && warmUp_->isFinished())
+        FinishWarmUp();
+    if (sceneReady_ || warmUp_)
         return;
     if (!window_.KeepContext() || window_.ContextsMade() == warmedContext_) {
         window_.HideSurface();
         return;
     }
     warmedContext_ = window_.ContextsMade();
+    QOpenGLContext* context = window_.RC();
+    if (!QOpenGLContext::supportsThreadedOpenGL()) {
+        DrawUnseenFrame();
+        window_.HideSurface();
+        return;
+    }
+    window_.HideSurface();
+    QWindow* surface = window_.DC();
+    DrawFontGlyphs(surface->devicePixelRatio());
+    QThread* const home = thread();
+    warmUp_.reset(QThread::create([this, context, surface, home] {
+        if (context->makeCurrent(surface)) {
+            DrawUnseenFrame();
+            context->doneCurrent();
+        }
+        context->moveToThread(home);
+    }));
+    context->moveToThread(warmUp_.get());
+    warmUp_->start();
+}
+
+void TWRenderer::FinishWarmUp()
+{
+    if (!warmUp_)
+        return;
+    warmUp_->wait();
+    warmUp_.reset();
+}
+
+void TWRenderer::DrawUnseenFrame()
+{
     sceneInContext_ = true;
     BuildScene();
     // What the driver compiles depends on the texture's kind, not on its
@@ -141,7 +177,6 @@ void TWRenderer::WarmUp()
     DrawContent();
     glFinish();
     ReleaseScene();
-    window_.HideSurface();
 }
 
 void TWRenderer::Resume()

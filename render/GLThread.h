@@ -36,6 +36,7 @@
 #include <array>
 #include <atomic>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -79,8 +80,14 @@ public:
     // Between games (no scene): makes the window's context if need be and
     // draws one frame of the game as it stands, with a stand-in background,
     // where nobody sees it, then releases all it made as FreeScene does.
-    // Presents nothing. Draws only in a context not yet warmed up.
+    // Presents nothing. Draws only in a context not yet warmed up. The
+    // drawing runs on a thread of its own where the platform allows it, so
+    // that the driver's compile holds nothing up; SetupScene and the
+    // destructor wait for it.
     void WarmUp();
+    // Waits until the drawing of WarmUp is done: the game state must not
+    // change under it.
+    void FinishWarmUp();
 
     void Resume();
     // Stops the loop between two frames; does not wait for the thread.
@@ -104,6 +111,8 @@ private:
     // context.
     void BuildScene();
     void ReleaseScene();
+    // WarmUp's frame, in the current context.
+    void DrawUnseenFrame();
     // SceneDrawing.cpp. The frame without its background load, finish and
     // presentation.
     void BeginFrame();
@@ -131,6 +140,8 @@ private:
     std::vector<GLuint> sceneTextures_;
     // The window's context WarmUp last drew in (TCGForm::ContextsMade).
     unsigned warmedContext_ = 0;
+    // Draws WarmUp's frame, with the window's context moved to it.
+    std::unique_ptr<QThread> warmUp_;
     unsigned sceneGeneration_ = 0;
     std::string signalPath_;
     // A background load that raised an error is not retried, nor reported
