@@ -48,8 +48,10 @@ void TWRenderer::SetupScene()
     if (sceneReady_)
         FreeScene();
 
-    sceneInContext_ = window_.KeepContext();
+    window_.KeepContext();
     window_.ShowSurface();
+    // Some platforms bind a context to a surface only once it is shown.
+    sceneInContext_ = window_.RC() && QOpenGLContext::currentContext() == window_.RC();
     if (QWindow* surface = window_.DC()) {
         surface->installEventFilter(this);
         // A surface just shown: the first frames go out before its first
@@ -144,7 +146,7 @@ void TWRenderer::WarmUp()
     }
     window_.HideSurface();
     QWindow* surface = window_.DC();
-    DrawFontGlyphs(surface->devicePixelRatio());
+    DrawFontGlyphs(float(surface->devicePixelRatio()));  // as BuildScene takes it
     QThread* const home = thread();
     warmUp_.reset(QThread::create([this, context, surface, home] {
         if (context->makeCurrent(surface)) {
