@@ -10,6 +10,7 @@
 #include "game/ReloadSignal.h"
 #include "game/VirtualKeys.h"
 #include "game/ZorbilMain.h"
+#include "input/PadPoller.h"
 #include "render/GLThread.h"
 #include "screens/GameOverPanel.h"
 #include "screens/HelpPanel.h"
@@ -54,6 +55,7 @@ void TZorbilForm::LaunchGame()
 
 void TZorbilForm::StartGame()
 {
+    renderer_->FinishWarmUp();
     SetStartValues();
     if (!WriteReloadSignal())
         ErrorBox(DiskWriteErrorMessage);
@@ -78,6 +80,7 @@ void TZorbilForm::EndGame()
         renderer_->Suspend();
         renderer_->FreeScene();
     }
+    PadPoller::SetPlaying(false);
     GamePaused = false;
     GameOver->ShowPanel();
     tmrGame->stop();
@@ -123,6 +126,7 @@ void TZorbilForm::InterruptGame()
         tmrGame->stop();
     renderer_->Suspend();
     renderer_->FreeScene();
+    PadPoller::SetPlaying(false);
 }
 
 void TZorbilForm::PauseGame()
@@ -145,6 +149,7 @@ void TZorbilForm::ResumeRenderer()
 {
     renderer_->SetupScene();
     renderer_->Resume();
+    PadPoller::SetPlaying(true);
 }
 
 void TZorbilForm::GameKeyDown(int qtKey)
@@ -206,8 +211,17 @@ bool TZorbilForm::eventFilter(QObject* watched, QEvent* event)
 {
     if (keysAttached_ && event->type() == QEvent::KeyPress && IsOurWindow(watched))
         GameKeyDown(static_cast<QKeyEvent*>(event)->key());
-    if (event->type() == QEvent::Expose && watched == windowHandle())
+    if (event->type() == QEvent::Expose && watched == windowHandle()) {
         FitFrame();
+        // Once the menu is on screen, the first game's frame is drawn
+        // where nobody sees it, so that the driver's compile is done before
+        // the player starts.
+        if (windowHandle()->isExposed())
+            QTimer::singleShot(0, this, [this] {
+                if (renderer_)
+                    renderer_->WarmUp();
+            });
+    }
     return TCGForm::eventFilter(watched, event);
 }
 

@@ -14,6 +14,7 @@
 #include "game/GameState.h"
 #include "game/Random.h"
 #include "game/ReloadSignal.h"
+#include "input/PadPoller.h"
 #include "render/GLThread.h"
 #include "screens/GameOverPanel.h"
 #include "screens/HelpPanel.h"
@@ -176,6 +177,8 @@ void TZorbilForm::FormClose()
     tmrAnimate->stop();
     DetachGameKeys();
     renderer_.reset();
+    ReleaseContext();
+    PadPoller::SetPlaying(false);
     DeleteReloadSignal();
     if (configDialog_)
         configDialog_->close();

@@ -56,6 +56,10 @@ bool TZorbilForm::event(QEvent* event)
     if (event->type() != PadInputEvent::EventType())
         return TCGForm::event(event);
     const auto* input = static_cast<PadInputEvent*>(event);
+    // The controllers are read here only when they did something: a screen
+    // opened since the last reading gets its focus before the press acts.
+    if (input->Plugged() > 0 && isActiveWindow())
+        KeepPadFocus();
     for (const PadEvent& pad : input->Events())
         PadInput(pad);
     if (input->Plugged() > 0 && isActiveWindow())

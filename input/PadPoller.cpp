@@ -27,10 +27,34 @@ void SendPadKey(QWidget* window, int qtKey, bool press, Qt::KeyboardModifiers mo
     QCoreApplication::sendEvent(window->windowHandle(), &key);
 }
 
-PadPoller::PadPoller(QObject* parent) : QObject(parent)
+namespace {
+
+// The program has one.
+PadPoller* program = nullptr;
+bool playing = false;
+
+}  // namespace
+
+PadPoller::PadPoller(QObject* parent)
+    : QObject(parent), watch_([this] { QMetaObject::invokeMethod(this, &PadPoller::Poll, Qt::QueuedConnection); })
 {
+    program = this;
+    used_.start();
     connect(&timer_, &QTimer::timeout, this, &PadPoller::Poll);
     connect(qApp, &QGuiApplication::focusWindowChanged, this, &PadPoller::FocusChanged);
+}
+
+PadPoller::~PadPoller()
+{
+    if (program == this)
+        program = nullptr;
+}
+
+void PadPoller::SetPlaying(bool now)
+{
+    playing = now;
+    if (program)
+        program->Pace();
 }
 
 bool PadPoller::Start()
@@ -45,7 +69,11 @@ bool PadPoller::Start()
 
 void PadPoller::Poll()
 {
+    watch_.Rearm();
+    const int plugged = pads_.Count();
     std::vector<PadEvent> events = pads_.Poll();
+    if (!events.empty() || pads_.Count() != plugged)
+        used_.restart();
     Pace();
     QWidget* window = QApplication::activeWindow();
     if (!window || (events.empty() && pads_.Count() == 0))
@@ -68,6 +96,8 @@ void PadPoller::FocusChanged()
     active_ = active;
     // Back in one of our windows, a plugged-in controller answers at once
     // rather than at the next slow reading.
+    if (active)
+        used_.restart();
     Pace();
 }
 
@@ -75,9 +105,10 @@ void PadPoller::Pace()
 {
     if (!timer_.isActive())
         return;
-    const int interval = pads_.Count() > 0 && QGuiApplication::focusWindow() ? FastMs : SlowMs;
-    if (timer_.interval() != interval)
-        timer_.setInterval(interval);
+    if (pads_.Count() > 0 && QGuiApplication::focusWindow())
+        watch_.Start(playing || used_.elapsed() < RecentMs ? FastMs : MenuMs);
+    else
+        watch_.Stop();
 }
 
 void PadPoller::DialogConventions(QWidget* window, const PadEvent& event)

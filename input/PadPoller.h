@@ -7,17 +7,23 @@
 //
 // Controllers cost nothing while nobody uses one: with none plugged in, or
 // none of the program's windows active, the controllers are read four times
-// a second, enough to notice a new one within a second. Only with one plugged
-// in and a window active are they read every 5 ms, so that a press reaches a
-// game within the frame.
+// a second, enough to notice a new one within a second. With one plugged in
+// and a window active they are read every 5 ms during play, so that a press
+// reaches a game within the frame, and for a second after the window became
+// active or a controller did something; otherwise once a frame at 60 Hz.
+// That reading is a helper thread's, which wakes the window thread only
+// when a controller did something: the window thread itself reads them four
+// times a second, so that the screens keep a focus for the controllers.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QEvent>
 #include <QObject>
 #include <QTimer>
 #include <vector>
 
 #include "input/PadEvent.h"
+#include "input/PadWatch.h"
 #include "input/SdlGamePads.h"
 
 class QWidget;
@@ -47,9 +53,17 @@ void SendPadKey(QWidget* window, int qtKey, bool press, Qt::KeyboardModifiers mo
 class PadPoller : public QObject {
 public:
     static constexpr int FastMs = 5;
+    static constexpr int MenuMs = 16;
     static constexpr int SlowMs = 250;
+    // How long the fast pace outlasts the controllers' last use off play.
+    static constexpr int RecentMs = 1000;
 
     explicit PadPoller(QObject* parent = nullptr);
+    ~PadPoller() override;
+
+    // Whether a game is being played: the program's controllers are read
+    // fast for as long as it is.
+    static void SetPlaying(bool playing);
 
     // Brings up the controllers and reads them from now on. False where SDL
     // has no joystick support: nothing is read then.
@@ -57,8 +71,8 @@ public:
     // Reads the controllers now, as the timer does.
     void Poll();
     int Plugged() const { return pads_.Count(); }
-    // The time to the next reading.
-    int IntervalMs() const { return timer_.interval(); }
+    // The time between two readings.
+    int IntervalMs() const { return watch_.Running() ? watch_.IntervalMs() : timer_.interval(); }
 
 private:
     void FocusChanged();
@@ -68,6 +82,10 @@ private:
     SdlGamePads pads_;
     QTimer timer_;
     bool active_ = false;
+    // Since the controllers' last use or the window's activation.
+    QElapsedTimer used_;
+    // Declared after pads_: it stops before they go.
+    PadWatch watch_;
 };
 
 }  // namespace zorbil

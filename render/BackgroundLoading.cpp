@@ -19,6 +19,8 @@ void TWRenderer::LoadBackground()
         // The options screen's lists may have moved the current directory.
         std::filesystem::current_path(GameFolder());
         Texture = mwLoadPCX(selectedTexture_());
+        if (Texture != 0)
+            sceneTextures_.push_back(Texture);
         BindTexture(Texture);
         MoveFileNoReplace(GamePath(LogFileTail), GamePath(MovedLogTail));
         std::filesystem::remove(signalPath_, ignored);

@@ -3,9 +3,11 @@
 // It only binds OpenGL to the window; it draws nothing itself. All calls
 // come from the user-interface thread.
 //
-// The surface is shown only while it has a context. Qt's Wayland platform
+// The surface is shown only while a game draws on it. Qt's Wayland platform
 // keeps a native OpenGL child above its siblings whatever their order, so a
-// screen can cover the game only once the surface is hidden.
+// screen can cover the game only once the surface is hidden. Its context may
+// outlive the showing (KeepContext): making one costs the driver a new
+// compile of everything the frames use.
 //
 // Panels over the surface (how the game window adds its screens):
 // - make each panel a direct child of the TCGForm-derived window, a sibling
@@ -23,7 +25,10 @@
 
 #include <QWidget>
 
+#include "render/PixelFormat.h"
+
 class QOpenGLContext;
+class QScreen;
 class QWindow;
 
 namespace zorbil {
@@ -48,11 +53,29 @@ public:
     // Unbinds and deletes the context with everything in it (display lists,
     // textures), and hides the surface. Harmless without a context.
     void ReleaseContext();
+    // Keeps the context there is, when it was made for the same pixel
+    // format request (UseDoubleBuffer, UseColorIndex, reset as by
+    // CreateContext), the screen the window is on now and the surface's
+    // size now; otherwise makes a new one. (Mesa's software drivers take a
+    // window's new size only at a swap or in a new context: kept, the
+    // context would draw the first frame at the old size.) Leaves the
+    // surface shown or hidden as it was, and the context current on it: a
+    // hidden surface is drawn on offscreen. False when there is no context
+    // or it cannot be made current.
+    bool KeepContext();
+    // How many contexts the window has made: a new number, a new context.
+    unsigned ContextsMade() const { return contextsMade_; }
+    // Shows the surface under the window's other native children and binds
+    // the context to it, viewport fitted. Nothing without a context.
+    void ShowSurface();
+    // Unbinds the context and hides the surface; the context stays.
+    void HideSurface();
     // Sets the viewport to the surface's whole client area in device pixels,
     // as it is now: the window may have been resized since the last frame.
     void FitViewport();
 
     QWindow* DC() const { return dc_; }
+    QOpenGLContext* RC() const { return rc_; }
     CgSurface* Surface() const { return surface_; }
 
 signals:
@@ -63,10 +86,19 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void MakeContext(const PixelFormatRequest& request);
+    // The surface's size in device pixels.
+    QSize DeviceSize() const;
+
     CgSurface* surface_;
     QWindow* dc_ = nullptr;
     QOpenGLContext* rc_ = nullptr;
     bool framePresented_ = false;
+    // What the context was made for.
+    PixelFormatRequest request_;
+    QScreen* screen_ = nullptr;
+    QSize size_;
+    unsigned contextsMade_ = 0;
 };
 
 }  // namespace zorbil

@@ -4,12 +4,14 @@
 #include <GL/glu.h>
 
 #include <QCoreApplication>
+#include <QOpenGLContext>
 #include <QWindow>
 #include <numbers>
 
 #include "config/GameFolder.h"
 #include "render/CgWindow.h"
 #include "render/FontLists.h"
+#include "render/mwTex.h"
 #include "shared/DataPaths.h"
 
 namespace zorbil {
@@ -34,19 +36,22 @@ TWRenderer::~TWRenderer()
     // then sees the flag. A plain wait() would deadlock here.
     while (!wait(2))
         QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
-    // The window's own destructor releases its context; the quadric is plain
-    // memory and must not leak when play was never stopped.
-    SceneLights = {};
-    if (SphereQuadric)
-        gluDeleteQuadric(SphereQuadric);
+    // The window keeps its context for a renderer of its next life: leave
+    // nothing of this one in it.
+    FinishWarmUp();
+    FreeScene();
 }
 
 void TWRenderer::SetupScene()
 {
+    FinishWarmUp();
     if (sceneReady_)
         FreeScene();
 
-    window_.CreateContext();
+    window_.KeepContext();
+    window_.ShowSurface();
+    // Some platforms bind a context to a surface only once it is shown.
+    sceneInContext_ = window_.RC() && QOpenGLContext::currentContext() == window_.RC();
     if (QWindow* surface = window_.DC()) {
         surface->installEventFilter(this);
         // A surface just shown: the first frames go out before its first
@@ -54,6 +59,18 @@ void TWRenderer::SetupScene()
         QMutexLocker lock(&gateMutex_);
         unexposed_ = false;
     }
+    BuildScene();
+    signalPath_ = GamePath(ReloadSignalTail);
+    backgroundFailed_ = false;
+    ++sceneGeneration_;
+    sceneReady_ = true;
+}
+
+void TWRenderer::BuildScene()
+{
+    // Everything below changes state that FreeScene must put back.
+    glPushAttrib(GL_ALL_ATTRIB_BITS);
+    glPushClientAttrib(GL_CLIENT_ALL_ATTRIB_BITS);
     textPixel_ = window_.DC() ? float(window_.DC()->devicePixelRatio()) : 1.0f;
     BuildFontLists(textPixel_);
     glEnable(GL_DEPTH_TEST);
@@ -78,11 +95,6 @@ void TWRenderer::SetupScene()
         light.SetDiffuse(SegmentColors[size_t(i)]);
         light.Enable();
     }
-
-    signalPath_ = GamePath(ReloadSignalTail);
-    backgroundFailed_ = false;
-    ++sceneGeneration_;
-    sceneReady_ = true;
 }
 
 void TWRenderer::FreeScene()
@@ -90,10 +102,83 @@ void TWRenderer::FreeScene()
     if (!sceneReady_)
         return;
     sceneReady_ = false;
-    window_.ReleaseContext();
+    window_.MakeCurrent();
+    ReleaseScene();
+    window_.HideSurface();
+}
+
+void TWRenderer::ReleaseScene()
+{
+    if (sceneInContext_) {
+        DeleteFontLists();
+        if (!sceneTextures_.empty())
+            glDeleteTextures(GLsizei(sceneTextures_.size()), sceneTextures_.data());
+        glMatrixMode(GL_PROJECTION);
+        glLoadIdentity();
+        glMatrixMode(GL_MODELVIEW);
+        glLoadIdentity();
+        glPopClientAttrib();
+        glPopAttrib();
+    }
+    sceneTextures_.clear();
+    sceneInContext_ = false;
     SceneLights = {};
     gluDeleteQuadric(SphereQuadric);
     SphereQuadric = nullptr;
+}
+
+void TWRenderer::WarmUp()
+{
+    if (warmUp_ && warmUp_->isFinished())
+        FinishWarmUp();
+    if (sceneReady_ || warmUp_)
+        return;
+    if (!window_.KeepContext() || window_.ContextsMade() == warmedContext_) {
+        window_.HideSurface();
+        return;
+    }
+    warmedContext_ = window_.ContextsMade();
+    QOpenGLContext* context = window_.RC();
+    if (!QOpenGLContext::supportsThreadedOpenGL()) {
+        DrawUnseenFrame();
+        window_.HideSurface();
+        return;
+    }
+    window_.HideSurface();
+    QWindow* surface = window_.DC();
+    DrawFontGlyphs(float(surface->devicePixelRatio()));  // as BuildScene takes it
+    QThread* const home = thread();
+    warmUp_.reset(QThread::create([this, context, surface, home] {
+        if (context->makeCurrent(surface)) {
+            DrawUnseenFrame();
+            context->doneCurrent();
+        }
+        context->moveToThread(home);
+    }));
+    context->moveToThread(warmUp_.get());
+    warmUp_->start();
+}
+
+void TWRenderer::FinishWarmUp()
+{
+    if (!warmUp_)
+        return;
+    warmUp_->wait();
+    warmUp_.reset();
+}
+
+void TWRenderer::DrawUnseenFrame()
+{
+    sceneInContext_ = true;
+    BuildScene();
+    // What the driver compiles depends on the texture's kind, not on its
+    // picture: a blank background of the pictures' size and format.
+    const std::vector<GLubyte> blank(256 * 256 * 4, 0);
+    sceneTextures_.push_back(UploadTexture(256, 256, blank.data()));
+    BeginFrame();
+    DrawContent();
+    glFinish();
+    ReleaseScene();
 }
 
 void TWRenderer::Resume()

@@ -14,9 +14,15 @@
 //
 // Life: created suspended with the game window. Start or continuation of
 // play: SetupScene, then Resume (and write the reload signal
-// "/Data/Temp.dat", since a new context has no background). Interruption or
+// "/Data/Temp.dat", since a new scene has no background). Interruption or
 // end of play: Suspend, then FreeScene. Everything but the thread body is
 // called from the user-interface thread.
+//
+// The window's context outlives the scenes: FreeScene deletes what the
+// scene made in it and puts back every state SetupScene found, so each
+// scene starts from the same state as in a new context, without the
+// driver compiling the frames' shaders again. WarmUp draws one frame while
+// the surface is hidden, so that not even the first game waits for them.
 //
 // GLThread.cpp holds the thread and the drawing state, SceneDrawing.cpp the
 // frame's drawing, BackgroundLoading.cpp the answer to the reload signal.
@@ -30,8 +36,10 @@
 #include <array>
 #include <atomic>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "render/CgGeometry.h"
 #include "render/CgLight.h"
@@ -60,7 +68,8 @@ public:
     TWRenderer(TCGForm& window, std::function<std::string()> selectedTexture, ErrorBox errorBox);
     // Suspended: returns at once. Playing: stops the loop; a frame request
     // already on its way returns without drawing. Never waits on a blocked
-    // thread. Does not touch the window's context.
+    // thread. Releases the scene as FreeScene does; the window keeps its
+    // context.
     ~TWRenderer() override;
 
     // New context on the window, font lists, fixed GL state, projection,
@@ -68,6 +77,17 @@ public:
     void SetupScene();
     // Releases what the last SetupScene made; a second call does nothing.
     void FreeScene();
+    // Between games (no scene): makes the window's context if need be and
+    // draws one frame of the game as it stands, with a stand-in background,
+    // where nobody sees it, then releases all it made as FreeScene does.
+    // Presents nothing. Draws only in a context not yet warmed up. The
+    // drawing runs on a thread of its own where the platform allows it, so
+    // that the driver's compile holds nothing up; SetupScene and the
+    // destructor wait for it.
+    void WarmUp();
+    // Waits until the drawing of WarmUp is done: the game state must not
+    // change under it.
+    void FinishWarmUp();
 
     void Resume();
     // Stops the loop between two frames; does not wait for the thread.
@@ -87,7 +107,16 @@ protected:
 
 private:
     void Frame();
-    // SceneDrawing.cpp
+    // The drawing state of SetupScene, and its release, in a current
+    // context.
+    void BuildScene();
+    void ReleaseScene();
+    // WarmUp's frame, in the current context.
+    void DrawUnseenFrame();
+    // SceneDrawing.cpp. The frame without its background load, finish and
+    // presentation.
+    void BeginFrame();
+    void DrawContent();
     void DrawSnake(bool shadow);
     void DrawDonut(bool shadow);
     // BackgroundLoading.cpp
@@ -105,6 +134,14 @@ private:
     // One pixel of the score text, in device pixels.
     float textPixel_ = 1;
     bool sceneReady_ = false;
+    // The scene's state lives in a context.
+    bool sceneInContext_ = false;
+    // Background textures the scene has made.
+    std::vector<GLuint> sceneTextures_;
+    // The window's context WarmUp last drew in (TCGForm::ContextsMade).
+    unsigned warmedContext_ = 0;
+    // Draws WarmUp's frame, with the window's context moved to it.
+    std::unique_ptr<QThread> warmUp_;
     unsigned sceneGeneration_ = 0;
     std::string signalPath_;
     // A background load that raised an error is not retried, nor reported

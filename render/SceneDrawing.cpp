@@ -38,13 +38,7 @@ void TWRenderer::DrawScene()
         return;
 
     window_.FitViewport();
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    // Far above 1: lighting saturates it to white whatever the lights and
-    // the normal, so the picture shows at its own brightness.
-    glColor4f(256, 256, 256, 256);
-    glTranslatef(-8.5f, -6.5f, 0);
+    BeginFrame();
 
     if (!backgroundFailed_ && FileExists(signalPath_)) {
         const unsigned generation = sceneGeneration_;
@@ -55,6 +49,24 @@ void TWRenderer::DrawScene()
             return;
     }
 
+    DrawContent();
+    glFinish();
+    window_.SwapFrame();
+}
+
+void TWRenderer::BeginFrame()
+{
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    // Far above 1: lighting saturates it to white whatever the lights and
+    // the normal, so the picture shows at its own brightness.
+    glColor4f(256, 256, 256, 256);
+    glTranslatef(-8.5f, -6.5f, 0);
+}
+
+void TWRenderer::DrawContent()
+{
     // Background: the picture's first row along the bottom edge.
     glPushMatrix();
     glBegin(GL_QUADS);
@@ -89,8 +101,6 @@ void TWRenderer::DrawScene()
     glBitmap(0, 0, 0, 0, -textPixel_, -textPixel_, nullptr);
     glCallLists(length, GL_UNSIGNED_BYTE, text.data());
     glEnable(GL_DEPTH_TEST);
-    glFinish();
-    window_.SwapFrame();
 }
 
 void TWRenderer::DrawDonut(bool shadow)

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up time of two builds of the game program: from process start to
-// the configuration dialog mapped on the X server. The two start in turn,
-// each round in the other order, so that a busy machine weighs on both
-// alike; prints each median and their ratio.
+// the configuration dialog mapped on the X server, against the same time of
+// a minimal Qt dialog (minimal_dialog, built beside this program). The
+// three start in turn, each round in another order, so that a busy machine
+// weighs on all alike; prints each median, each game's ratio to the minimal
+// dialog, and the ratio of the two games.
 //   startup_bench [--runs N] [--after-env VAR=VALUE]... BEFORE AFTER
 // Run it in a game folder (the programs take theirs from the current
 // directory), with $DISPLAY set.
@@ -161,6 +163,14 @@ double Median(std::vector<double> values)
     return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
 }
 
+// minimal_dialog, in the folder of this program.
+std::string MinimalDialogPath(const char* self)
+{
+    std::string path = self;
+    const size_t slash = path.rfind('/');
+    return (slash == std::string::npos ? std::string("./") : path.substr(0, slash + 1)) + "minimal_dialog";
+}
+
 int Usage()
 {
     std::fprintf(stderr, "usage: startup_bench [--runs N] [--after-env VAR=VALUE]... BEFORE AFTER\n");
@@ -196,10 +206,10 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "startup_bench: no X server in $DISPLAY\n");
         return 1;
     }
-    Program programs[2] = {{paths[0], {}, {}}, {paths[1], afterEnvironment, {}}};
+    Program programs[3] = {{paths[0], {}, {}}, {paths[1], afterEnvironment, {}}, {MinimalDialogPath(argv[0]), {}, {}}};
     for (int round = 0; round < runs; ++round) {
-        for (int turn = 0; turn < 2; ++turn) {
-            Program& program = programs[(round + turn) % 2];
+        for (int turn = 0; turn < 3; ++turn) {
+            Program& program = programs[(round + turn) % 3];
             const double millis = TimeOneStart(watch, program);
             if (millis < 0) {
                 std::fprintf(stderr, "startup_bench: %s showed no \"%s\" window\n", program.Path.c_str(), DialogTitle);
@@ -209,8 +219,8 @@ int main(int argc, char** argv)
         }
     }
 
-    const char* labels[2] = {"before", "after"};
-    for (int i = 0; i < 2; ++i) {
+    const char* labels[3] = {"before", "after", "qt"};
+    for (int i = 0; i < 3; ++i) {
         std::string environment;
         for (const std::string& assignment : programs[i].Environment)
             environment += assignment + " ";
@@ -219,6 +229,9 @@ int main(int argc, char** argv)
             *std::min_element(programs[i].Millis.begin(), programs[i].Millis.end()),
             *std::max_element(programs[i].Millis.begin(), programs[i].Millis.end()));
     }
+    const double minimal = Median(programs[2].Millis);
+    std::printf("before / minimal Qt dialog: %.3f\n", Median(programs[0].Millis) / minimal);
+    std::printf("after / minimal Qt dialog: %.3f\n", Median(programs[1].Millis) / minimal);
     std::printf("after / before: %.3f\n", Median(programs[1].Millis) / Median(programs[0].Millis));
     return 0;
 }
