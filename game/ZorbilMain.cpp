@@ -76,6 +76,7 @@ void TZorbilForm::FormCreate()
 {
     ReadOptionsAndBestScore();
     MenuScores->ShowBestScore(BestScore);
+    DescribeScore();
     setGeometry(screen()->availableGeometry());
     PointFileLists();
     Randomize();
