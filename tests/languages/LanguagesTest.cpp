@@ -14,6 +14,7 @@
 #include "../gamewindow/GameWindowFixture.h"
 #include "app/Language.h"
 #include "config/ZorbilConfig.h"
+#include "controls/CaptionName.h"
 #include "support/AccessibleTree.h"
 #include "support/TextsFit.h"
 #include "support/TsFile.h"
@@ -32,28 +33,44 @@ public:
     explicit Translation(const QList<TsMessage>& messages) : messages_(messages) {}
 
     // Empty when the French text is no translated one: it stays as it is.
+    // A caption's text without its colon names the control beside it.
     QStringList Of(const QString& french) const
     {
+        QStringList found = Matching(french, [](const QString& text) { return Shown(text); });
+        if (found.isEmpty())
+            found = Matching(french, [](const QString& text) { return CaptionName(text); });
+        return found;
+    }
+
+private:
+    QStringList Matching(const QString& french, QString (*shown)(const QString&)) const
+    {
+        static const QRegularExpression holder("%(\\d)");
         QStringList found;
         for (const TsMessage& m : messages_) {
-            const QString source = Shown(m.source);
+            const QString source = shown(m.source);
             if (source == french) {
-                found << Shown(m.translation);
+                found << shown(m.translation);
                 continue;
             }
-            if (!source.contains(QRegularExpression("%\\d")))
-                continue;
-            QString pattern = QRegularExpression::escape(source);
+            // A text with place holders, filled: the translation gets the
+            // same values.
             QList<int> order;
-            static const QRegularExpression holder("%(\\d)");
-            for (const QRegularExpressionMatch& h : holder.globalMatch(source))
+            QStringList parts;
+            qsizetype from = 0;
+            for (const QRegularExpressionMatch& h : holder.globalMatch(source)) {
                 order << h.captured(1).toInt();
-            pattern.replace(QRegularExpression("%\\d"), "(.*)");
+                parts << QRegularExpression::escape(source.mid(from, h.capturedStart() - from));
+                from = h.capturedEnd();
+            }
+            if (order.isEmpty())
+                continue;
+            parts << QRegularExpression::escape(source.mid(from));
             const QRegularExpressionMatch match =
-                QRegularExpression(QRegularExpression::anchoredPattern(pattern)).match(french);
+                QRegularExpression(QRegularExpression::anchoredPattern(parts.join("(.*)"))).match(french);
             if (!match.hasMatch())
                 continue;
-            QString translated = Shown(m.translation);
+            QString translated = shown(m.translation);
             for (int i = 0; i < order.size(); ++i)
                 translated.replace(QString("%%1").arg(order[i]), match.captured(i + 1));
             found << translated;
@@ -61,7 +78,6 @@ public:
         return found;
     }
 
-private:
     QList<TsMessage> messages_;
 };
 
@@ -122,7 +138,8 @@ void LanguagesTest::Play()
     if (shipped.fileName() != QString(ZORBIL_GAME_DIR "/Zorbil.txt"))
         window.game.write("/Zorbil.txt", "Les notes en français");
     form.MenuAide->PageControlAide->setCurrentWidget(form.MenuAide->TabInfosSup);
-    QTRY_COMPARE(form.MenuAide->Memo->toPlainText(), QString::fromUtf8(shipped.readAll()));
+    const QString expected = QString::fromUtf8(shipped.readAll());
+    QTRY_COMPARE(form.MenuAide->Memo->toPlainText(), expected);
     window.Continue();
     window.StartGame(9);
     QVERIFY(window.NextStep());

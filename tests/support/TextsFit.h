@@ -37,6 +37,13 @@ private:
         }
     }
 
+    // A control by its text, or by its name when it shows none.
+    static QString Named(QWidget* control)
+    {
+        const QString text = Shown(control->property("text").toString());
+        return text.isEmpty() ? control->objectName() : "\"" + text + "\"";
+    }
+
     // The room a check box or radio button leaves its caption.
     static int CaptionRoom(QAbstractButton* button)
     {
@@ -63,15 +70,21 @@ private:
                 continue;
             if (!inside(label))
                 faults << where(label) + " \"" + label->text() + "\" leaves its place";
+            // A label sized to its own text fills it whatever the language:
+            // only a designed place says how full a text makes it.
+            const bool ownSize = label->wordWrap() ? label->height() == label->heightForWidth(label->width())
+                                                   : label->width() == label->sizeHint().width();
             if (label->wordWrap()) {
                 const int needed = label->heightForWidth(label->width());
-                Note(label->text().left(40) + "...", needed, label->height());
+                if (!ownSize)
+                    Note(label->text().left(40) + "...", needed, label->height());
                 if (needed > label->height())
                     faults << where(label) + " cuts lines of \"" + label->text() + "\"";
                 continue;
             }
             const int needed = label->fontMetrics().horizontalAdvance(Shown(label->text()));
-            Note(label->text(), needed, label->contentsRect().width());
+            if (!ownSize)
+                Note(label->text(), needed, label->contentsRect().width());
             if (label->contentsRect().width() < needed)
                 faults << QString("%1 \"%2\" is %3 px wide for %4 px of text")
                               .arg(where(label), label->text())
@@ -108,9 +121,7 @@ private:
             for (int i = 0; i < controls.size(); ++i)
                 for (int j = i + 1; j < controls.size(); ++j)
                     if (controls[i]->geometry().intersects(controls[j]->geometry()))
-                        faults << QString("\"%1\" lies over \"%2\"")
-                                      .arg(Shown(controls[i]->property("text").toString()),
-                                           Shown(controls[j]->property("text").toString()));
+                        faults << QString("%1 lies over %2").arg(Named(controls[i]), Named(controls[j]));
         }
     }
 };

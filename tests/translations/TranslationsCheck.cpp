@@ -116,7 +116,6 @@ void TranslationsCheck::MessagesKeepTheirMarksAndNameWhatExists()
                               ".txt)";
         }
     }
-    QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
 
     // The score is drawn by glyphs of the character codes 1 to 255.
     QTranslator translator;
@@ -126,9 +125,13 @@ void TranslationsCheck::MessagesKeepTheirMarksAndNameWhatExists()
     const std::string drawn = ScoreText(987654);
     QCoreApplication::removeTranslator(&translator);
     for (const QChar c : score)
-        QVERIFY2(c.unicode() >= 1 && c.unicode() <= 255,
-                 qPrintable(file + ": the score \"" + score + "\" has a letter its glyphs cannot draw"));
-    QCOMPARE(QString::fromLatin1(drawn.c_str()), score);
+        if (c.unicode() < 1 || c.unicode() > 255) {
+            faults << file + ": the score \"" + score + "\" has letters its glyphs cannot draw";
+            break;
+        }
+    if (QString::fromLatin1(drawn.c_str()) != score && faults.isEmpty())
+        faults << file + ": the score is drawn as \"" + QString::fromLatin1(drawn.c_str()) + "\"";
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
 }
 
 // The dialog and each screen (each help page, the options' warning too) in
