@@ -5,7 +5,8 @@
 // (the accessible names and descriptions, the score included), is the French
 // game's with each French text replaced by its translation in the
 // language's file, and nothing else. With ZORBIL_TEST_SHOTS naming a folder,
-// a picture of each screen is kept there as <language>-<screen>.png.
+// a picture of each screen is kept there as <language>-<screen>.png
+// (dialog, menu, options, help, game, over).
 #include <QApplication>
 #include <QRegularExpression>
 #include <QTabWidget>
@@ -145,7 +146,7 @@ void LanguagesTest::Play()
     QVERIFY(window.NextStep());
     Read("game", &form, true);
     QVERIFY(window.StepUntilOver());
-    Read("game over", &form);
+    Read("over", &form);
 }
 
 void LanguagesTest::EachLanguageShowsItsTranslationOnEveryScreen()
