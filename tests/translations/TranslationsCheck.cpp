@@ -4,8 +4,8 @@
 // message keeps its place holders and accelerator marks, the score can be
 // drawn by the score's glyphs, the titles and the notes it names exist, and
 // in the configuration dialog and the six screens every text fits its
-// place, measured with the fonts it is drawn in, with one accelerator a
-// letter. French, the code's language, is measured too.
+// place, measured with the fonts it is drawn in, at every window size, with
+// one accelerator a letter. French, the code's language, is measured too.
 #include <QApplication>
 #include <QDir>
 #include <QRegularExpression>
@@ -135,7 +135,7 @@ void TranslationsCheck::MessagesKeepTheirMarksAndNameWhatExists()
 }
 
 // The dialog and each screen (each help page, the options' warning too) in
-// the language, at the design size where the texts have the least room.
+// the language.
 void TranslationsCheck::TextsFitTheirPlacesWithOneAcceleratorALetter()
 {
     QFETCH(QString, language);
@@ -168,20 +168,28 @@ void TranslationsCheck::TextsFitTheirPlacesWithOneAcceleratorALetter()
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     check(&dialog, "dialog");
 
+    // Each screen at the smallest, a middle and a large window size: the
+    // controls stretch with the window by their anchors.
     const auto panel = [&](std::unique_ptr<ScreenPanel> screen, const QString& name) {
-        screen->resize(DesignSize);
-        screen->ShowPanel();
-        QVERIFY(QTest::qWaitForWindowExposed(screen.get()));
-        check(screen.get(), name);
-        if (auto* options = dynamic_cast<OptionsPanel*>(screen.get())) {
-            options->SetWarningLayout();
-            check(screen.get(), name + " (warning)");
-        }
-        if (auto* help = dynamic_cast<HelpPanel*>(screen.get()))
-            for (int page = 1; page < help->PageControlAide->count(); ++page) {
-                help->PageControlAide->setCurrentIndex(page);
-                check(screen.get(), name + " " + help->PageControlAide->tabText(page));
+        for (const QSize size : {DesignSize, QSize(1024, 768), QSize(1920, 1080)}) {
+            const QString where = QString("%1 %2x%3").arg(name).arg(size.width()).arg(size.height());
+            screen->resize(size);
+            screen->ShowPanel();
+            QVERIFY(QTest::qWaitForWindowExposed(screen.get()));
+            check(screen.get(), where);
+            if (auto* options = dynamic_cast<OptionsPanel*>(screen.get())) {
+                options->SetWarningLayout();
+                check(screen.get(), where + " (warning)");
+                options->SetNormalLayout();
             }
+            if (auto* help = dynamic_cast<HelpPanel*>(screen.get())) {
+                for (int page = 1; page < help->PageControlAide->count(); ++page) {
+                    help->PageControlAide->setCurrentIndex(page);
+                    check(screen.get(), where + " " + help->PageControlAide->tabText(page));
+                }
+                help->PageControlAide->setCurrentIndex(0);
+            }
+        }
     };
     panel(std::make_unique<MainMenuPanel>(nullptr), "menu");
     panel(std::make_unique<OptionsPanel>(nullptr), "options");
