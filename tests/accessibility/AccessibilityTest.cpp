@@ -7,22 +7,14 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
-#include <QCheckBox>
-#include <QListWidget>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QSlider>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
-#include <QToolButton>
 #include <memory>
 #include <private/qguiapplication_p.h>
 #include <qpa/qplatformaccessibility.h>
 #include <qpa/qplatformintegration.h>
 
-#include "config/SpinButton.h"
 #include "config/ZorbilConfig.h"
 #include "controls/LnkLabel.h"
 #include "screens/GameOverPanel.h"
@@ -50,28 +42,20 @@ void NoteEvent(QAccessibleEvent* event)
         focusEvents << event->object();
 }
 
-// The role a control of this class must have; None for a widget that is no
-// control of its own.
+// The role a control of this class must have, the first class it is one of
+// in this order; None for a widget that is no control of its own.
 QAccessible::Role ExpectedRole(QObject* object)
 {
-    if (qobject_cast<SpinButton*>(object))
-        return QAccessible::SpinBox;
-    if (qobject_cast<TLnkLabel*>(object))
-        return QAccessible::Link;
-    if (qobject_cast<QCheckBox*>(object))
-        return QAccessible::CheckBox;
-    if (qobject_cast<QRadioButton*>(object))
-        return QAccessible::RadioButton;
-    if (qobject_cast<QAbstractButton*>(object))
-        return QAccessible::Button;
-    if (qobject_cast<QSlider*>(object))
-        return QAccessible::Slider;
-    if (qobject_cast<QListWidget*>(object))
-        return QAccessible::List;
-    if (qobject_cast<QTabBar*>(object))
-        return QAccessible::PageTabList;
-    if (qobject_cast<QPlainTextEdit*>(object))
-        return QAccessible::EditableText;
+    const std::pair<const char*, QAccessible::Role> roles[] = {
+        {"zorbil::SpinButton", QAccessible::SpinBox},   {"zorbil::TLnkLabel", QAccessible::Link},
+        {"QCheckBox", QAccessible::CheckBox},           {"QRadioButton", QAccessible::RadioButton},
+        {"QAbstractButton", QAccessible::Button},       {"QSlider", QAccessible::Slider},
+        {"QListWidget", QAccessible::List},             {"QTabBar", QAccessible::PageTabList},
+        {"QPlainTextEdit", QAccessible::EditableText},
+    };
+    for (const auto& [name, role] : roles)
+        if (object->inherits(name))
+            return role;
     return QAccessible::NoRole;
 }
 
