@@ -14,7 +14,8 @@ namespace zorbil {
 //     64x64, "AideTex" 64x64 (16 colours, also for the help pages).
 //   Titles, lettering on a transparent ground: "ImageGameOver" 240x55,
 //     "ImagePause" 335x55, "ImageScores" 245x55, "ImageOptions" 335x55,
-//     "ImageAide" 450x55; the same with "En" after the name in English.
+//     "ImageAide" 450x55; the same with each language's suffix after the
+//     name ("En", "De", "Es", "It", "PtBR", "Pl").
 //   Main menu: "ImagePrincipalDonut" 143x158 (transparent around the donut),
 //     "ImagePrincipalZorbil" 305x145 (transparent ground).
 //   About page: "AboutLogo" 150x220, "ImageAboutZorbil" 435x65.

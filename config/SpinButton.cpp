@@ -4,12 +4,17 @@
 #include <QKeyEvent>
 #include <QToolButton>
 
+#include "controls/AccessibleRole.h"
+
 namespace zorbil {
 
 SpinButton::SpinButton(QWidget* parent)
     : QWidget(parent), up_(MakeArrow(Qt::UpArrow)), down_(MakeArrow(Qt::DownArrow)), focused_(up_)
 {
     setFocusPolicy(Qt::StrongFocus);
+    SetAccessibleRole(this, QAccessible::SpinBox);
+    up_->setAccessibleName(tr("Augmenter"));
+    down_->setAccessibleName(tr("Diminuer"));
     connect(up_, &QToolButton::clicked, this, &SpinButton::UpClick);
     connect(down_, &QToolButton::clicked, this, &SpinButton::DownClick);
     // A mouse press also makes that arrow the one Space repeats.

@@ -20,6 +20,7 @@
 #include "config/SelectionRule.h"
 #include "config/SpinButton.h"
 #include "controls/FocusHalo.h"
+#include "controls/CaptionName.h"
 #include "controls/InstantAccelerators.h"
 #include "shared/DataPaths.h"
 
@@ -178,10 +179,26 @@ void TConfigForm::CreateControls()
         button->setAutoDefault(false);
         button->setDefault(false);
     }
+    NameForAssistiveTechnology();
+
     // The frames are drawn over the pictures and controls they surround;
     // keep them underneath so they never take a click.
     for (QFrame* frame : {BevelHaut, BevelSon, Bevel1, BevelAff, BevelBasG, BevelBasD})
         frame->lower();
+}
+
+void TConfigForm::NameForAssistiveTechnology()
+{
+    // The spin buttons show no text of their own: named for what they
+    // change, described by the value their label shows.
+    SpinButtonMixRate->setAccessibleName(tr("Fréquence de mixage"));
+    SpinButtonQual->setAccessibleName(LabelQuality->text());
+    // The radio groups are named by their captions.
+    PanelDrv->setAccessibleName(CaptionName(LabelDrvSon->text()));
+    PanelMixer->setAccessibleName(CaptionName(LabelMixSon->text()));
+    ImageZorbil->setAccessibleName("Zorbil");
+    Image2->setAccessibleName("OpenGL");
+    Image3->setAccessibleName("SDL_mixer");
 }
 
 QList<QWidget*> TConfigForm::TabOrder() const
@@ -305,12 +322,14 @@ void TConfigForm::ShowMixRate()
 {
     LabelMixRate->setText(QString("%1 Hz").arg(Config.MixRate));
     LabelMixRate->adjustSize();
+    SpinButtonMixRate->setAccessibleDescription(LabelMixRate->text());
 }
 
 void TConfigForm::ShowQuality()
 {
     LabelQual->setText(QString("%1 bits").arg(Config.Quality));
     LabelQual->adjustSize();
+    SpinButtonQual->setAccessibleDescription(LabelQual->text());
 }
 
 void TConfigForm::SpinButtonMixRateUpClick()

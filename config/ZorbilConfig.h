@@ -104,6 +104,8 @@ protected:
 
 private:
     void CreateControls();
+    // Names for screen readers where a control's own text says too little.
+    void NameForAssistiveTechnology();
     // The controls in the order Tab visits them.
     QList<QWidget*> TabOrder() const;
     void SetTabOrder();

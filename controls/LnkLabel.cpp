@@ -5,9 +5,14 @@
 #include <QMouseEvent>
 #include <QUrl>
 
+#include "controls/AccessibleRole.h"
+
 namespace zorbil {
 
-TLnkLabel::TLnkLabel(QWidget* parent) : QLabel(parent) {}
+TLnkLabel::TLnkLabel(QWidget* parent) : QLabel(parent)
+{
+    SetAccessibleRole(this, QAccessible::Link);
+}
 
 QColor TLnkLabel::FontColor() const
 {

@@ -70,6 +70,7 @@ void TZorbilForm::StartGame()
     setCursor(Qt::BlankCursor);
     PlaceDonut();
     GameRunning = true;
+    DescribeScore();
     ResumeRenderer();
 }
 
@@ -93,11 +94,21 @@ void TZorbilForm::EndGame()
         BestScore = Score;
     MenuScores->ShowBestScore(BestScore);
     MenuScores->ShowScore(Score);
+    DescribeScore();
 }
 
 void TZorbilForm::tmrGameTimer()
 {
     zorbil::tmrGameTimer(*this);
+    DescribeScore();
+}
+
+void TZorbilForm::DescribeScore()
+{
+    // The score is drawn on the OpenGL surface, where no screen reader
+    // reads it; the window says it too. Qt tells assistive technology of
+    // the change, and only when one listens.
+    setAccessibleDescription(tr("Score : %1, meilleur score : %2").arg(Score).arg(BestScore));
 }
 
 void TZorbilForm::tmrAnimateTimer()

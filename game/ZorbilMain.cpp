@@ -77,6 +77,7 @@ void TZorbilForm::FormCreate()
 {
     ReadOptionsAndBestScore();
     MenuScores->ShowBestScore(BestScore);
+    DescribeScore();
     setGeometry(screen()->availableGeometry());
     PointFileLists();
     Randomize();

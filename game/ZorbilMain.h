@@ -134,6 +134,8 @@ private:
     void FormDeactivate();
     int SpeedPosition() const override;
     void DonutScored() override;
+    // The score and the best score as the window's accessible description.
+    void DescribeScore();
 
     // ZorbilPad.cpp
     void PadInput(const PadEvent& event);

@@ -6,7 +6,7 @@ namespace zorbil {
 GameOverPanel::GameOverPanel(QWidget* parent)
     : ScreenPanel(parent, "GameOver", QColor(0xC8, 0xAF, 0xC8), "GameOverTex")
 {
-    AddTitle("ImageGameOver", "ImageGameOver", {8, 120, 625, 55});
+    AddTitle("ImageGameOver", "ImageGameOver", "Game Over", {8, 120, 625, 55});
     GameOverOK = AddButton("GameOverOK", tr("&Continuer"), {8, 440, 625, 30}, AnchorLeft | AnchorRight | AnchorBottom,
                            WindowTextColor);
 }

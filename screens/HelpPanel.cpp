@@ -21,7 +21,10 @@ namespace zorbil {
 
 QString NotesPath()
 {
-    return QString::fromStdString(GamePath(QCoreApplication::translate("HelpPanel", NotesFileTail).toStdString()));
+    const QString own =
+        QString::fromStdString(GamePath(QCoreApplication::translate("HelpPanel", NotesFileTail).toStdString()));
+    // A language without notes of its own in the game folder reads the French ones.
+    return QFile::exists(own) ? own : QString::fromStdString(GamePath(NotesFileTail));
 }
 
 namespace {
@@ -47,7 +50,7 @@ HelpPanel::HelpPanel(QWidget* parent)
       PageControlAide(new QTabWidget(this))
 {
     //: The name of the title picture drawn in this language
-    AddTitle("ImageAide", tr("ImageAide"), {8, 8, 625, 55});
+    AddTitle("ImageAide", tr("ImageAide"), tr("Aide et Instructions"), {8, 8, 625, 55});
     PageControlAide->setObjectName("PageControlAide");
     PageControlAide->setFont(WindowFont());
     PageControlAide->setUsesScrollButtons(false);
@@ -126,6 +129,7 @@ void HelpPanel::AddInfosPage()
     p.setColor(QPalette::Base, QColor(0xC8, 0xC8, 0xC8));
     Memo->setPalette(p);
     Memo->setGeometry(5, 64, 610, 265);
+    Memo->setAccessibleName(PageControlAide->tabText(PageControlAide->indexOf(TabInfosSup)));
     TabInfosSup->installEventFilter(this);
 }
 

@@ -11,7 +11,8 @@
 
 namespace zorbil {
 
-// The notes file of the player's language in the game folder.
+// The notes file of the player's language in the game folder, the French
+// one when that language has none there.
 QString NotesPath();
 
 class HelpPanel : public ScreenPanel {

@@ -10,6 +10,8 @@ MainMenuPanel::MainMenuPanel(QWidget* parent) : ScreenPanel(parent, "MenuPrincip
     QLabel* name = AddPicture("ImagePrincipalZorbil", "ImagePrincipalZorbil", {168, 16, 305, 145},
                               AnchorLeft | AnchorTop | AnchorRight);
     name->setScaledContents(true);
+    name->setAccessibleName("Zorbil");
+    setAccessibleName(tr("Menu principal"));
 
     const Anchors sides = AnchorLeft | AnchorRight;
     BtnJouer = AddButton("BtnJouer", tr("&Jouer"), {8, 192, 625, 41}, sides, WindowTextColor);

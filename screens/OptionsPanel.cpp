@@ -5,6 +5,7 @@
 
 #include "config/GameFolder.h"
 #include "config/Settings.h"
+#include "controls/CaptionName.h"
 #include "screens/Fonts.h"
 #include "shared/DataPaths.h"
 
@@ -73,7 +74,7 @@ OptionsPanel::OptionsPanel(QWidget* parent)
       normalOnly_{Speed, LabelMod, LabelTexture, LabelVitesse, LabelLente, LabelRapide}
 {
     //: The name of the title picture drawn in this language
-    AddTitle("ImageOptions", tr("ImageOptions"), {8, 8, 625, 57});
+    AddTitle("ImageOptions", tr("ImageOptions"), tr("Options de Jeu"), {8, 8, 625, 57});
     LabelWarning->setWordWrap(true);
     LabelWarning->hide();
     Layout->Place(Speed, {328, 116, 257, 29}, AnchorLeft | AnchorTop | AnchorRight);
@@ -86,10 +87,25 @@ OptionsPanel::OptionsPanel(QWidget* parent)
     LabelMusAct = AddLabel("LabelMusAct", tr("Activer les musiques"), {471, 391, 162, 19}, AnchorRight | AnchorBottom,
                            ArialFont(17, Bold), WindowTextColor);
     Layout->Place(MusicAct, {Layout->DesignRect(LabelMusAct).left() - 23, 392, 17, 17}, AnchorRight | AnchorBottom);
+    NameForAssistiveTechnology();
     Halo = new FocusHalo(this);
     Halo->Pair(SonAct, LabelSonAct);
     Halo->Pair(MusicAct, LabelMusAct);
     Halo->LeaveAlone(MenuOptionsOK);
+}
+
+void OptionsPanel::NameForAssistiveTechnology()
+{
+    // The boxes, the slider and the lists show no caption of their own: each
+    // is named by the one beside it, which is also its buddy.
+    const std::pair<QWidget*, QLabel*> named[] = {
+        {SonAct, LabelSonAct}, {MusicAct, LabelMusAct}, {Speed, LabelVitesse}, {TexList, LabelTexture},
+        {ModList, LabelMod}};
+    for (const auto& [control, caption] : named) {
+        control->setAccessibleName(CaptionName(caption->text()));
+        caption->setBuddy(control);
+    }
+    Speed->setAccessibleDescription(tr("De 0, la plus rapide, à 9, la plus lente"));
 }
 
 QStringList OptionsPanel::PointLists()

@@ -64,6 +64,8 @@ public:
     FocusHalo* Halo;
 
 private:
+    void NameForAssistiveTechnology();
+
     QWidget* const normalOnly_[6];
 };
 

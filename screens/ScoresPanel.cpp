@@ -8,7 +8,7 @@ namespace zorbil {
 ScoresPanel::ScoresPanel(QWidget* parent) : ScreenPanel(parent, "MenuScores", QColor(0x00, 0x80, 0x00), "ScoresTex")
 {
     //: The name of the title picture drawn in this language
-    AddTitle("ImageScores", tr("ImageScores"), {8, 8, 625, 57});
+    AddTitle("ImageScores", tr("ImageScores"), tr("Les Scores"), {8, 8, 625, 57});
     const QColor aqua(0x00, 0xFF, 0xFF);
     const Qt::Alignment right = Qt::AlignRight | Qt::AlignTop;
     AddLabel("LabelScore", tr("Votre score :"), {8, 208, 113, 25}, AnchorsLeftTop, ArialFont(16, Bold), aqua);

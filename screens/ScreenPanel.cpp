@@ -54,10 +54,15 @@ QLabel* ScreenPanel::AddPicture(const QString& name, const QString& pictureName,
     return label;
 }
 
-QLabel* ScreenPanel::AddTitle(const QString& name, const QString& pictureName, QRect design)
+QLabel* ScreenPanel::AddTitle(const QString& name, const QString& pictureName, const QString& caption,
+                              QRect design)
 {
-    QLabel* title = AddPicture(name, pictureName, design, AnchorLeft | AnchorTop | AnchorRight);
+    // A translation that names no drawn picture gets the French title.
+    const QString drawn = Artwork(pictureName).isNull() ? name : pictureName;
+    QLabel* title = AddPicture(name, drawn, design, AnchorLeft | AnchorTop | AnchorRight);
     title->setAlignment(Qt::AlignCenter);
+    title->setAccessibleName(caption);
+    setAccessibleName(caption);
     return title;
 }
 

@@ -35,7 +35,9 @@ protected:
 
     QLabel* AddPicture(const QString& name, const QString& pictureName, QRect design, Anchors anchors);
     // A title picture: centred in its box, which follows the window's width.
-    QLabel* AddTitle(const QString& name, const QString& pictureName, QRect design);
+    // Its caption, the words the picture draws, names it and the screen for
+    // assistive technology.
+    QLabel* AddTitle(const QString& name, const QString& pictureName, const QString& caption, QRect design);
     FlatButton* AddButton(const QString& name, const QString& caption, QRect design, Anchors anchors,
                           const QColor& fontColor);
     QLabel* AddLabel(const QString& name, const QString& text, QRect design, Anchors anchors, const QFont& font,

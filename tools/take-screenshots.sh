@@ -1,10 +1,11 @@
 #!/bin/bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # take-screenshots.sh [GAME_FOLDER [OUT_DIR]]: starts the built game (by
-# default build/Zorbil) on a private X server, in English and in French, and
-# saves what a player sees as small PNG files in OUT_DIR (by default
-# docs/screenshots): the configuration dialog, the main menu, the options
-# and a game over a background, each as LANGUAGE-SCREEN.png.
+# default build/Zorbil) on a private X server, in French and in each
+# language of translations/, and saves what a player sees as small PNG files
+# in OUT_DIR (by default docs/screenshots): the configuration dialog, the
+# main menu, the options and a game over a background, each as
+# LANGUAGE-SCREEN.png.
 # Needs the test packages of tools/install-deps.sh (Xvfb, xdotool,
 # ImageMagick).
 set -euo pipefail
@@ -35,21 +36,21 @@ shot() {
 
 play() {
   lang=$1
-  local folder=$work/Zorbil-$lang options=$2 continue=$3 play=$4 quit=$5 game dialog
+  local folder=$work/Zorbil-$lang ok=$2 options=$3 continue=$4 play=$5 quit=$6 game dialog
   rm -rf "$folder"
   cp -r "$source_folder" "$folder"
   rm -f "$folder"/Data/{Config.dat,Scores.dat,Temp.dat,Log.txt} "$folder/log.txt"
   # The slowest speed, so that the snake is still on its way when taken.
   printf '[Options]\nSpeed=9\n' >"$folder/Data/Config.dat"
   # shellcheck disable=SC2086 # the environment is words
-  (cd "$folder" && exec env $6 ./zorbil) >"$work/game-$lang.log" 2>&1 &
+  (cd "$folder" && exec env $7 ./zorbil) >"$work/game-$lang.log" 2>&1 &
   game=$!
   track "$game"
   focus "Zorbil - Configuration"
   sleep 1
   dialog=$(xdotool search --onlyvisible --name '^Zorbil - Configuration$' | head -n 1)
   shot dialog "$dialog"
-  keys alt+o
+  keys "$ok"
   focus "Zorbil"
   sleep 2
   shot menu
@@ -70,6 +71,24 @@ play() {
   ends "$game" "the game did not end"
 }
 
-# A British desktop, then a French one.
-play en alt+o alt+c alt+p alt+q "-u LANGUAGE LANG=en_GB.UTF-8"
-play fr alt+o alt+c alt+j alt+q "LANGUAGE=fr"
+# alt LANGUAGE CONTEXT SOURCE: the Alt key of the button captioned SOURCE
+# (as the .ts file writes it) in that language.
+alt() {
+  local caption=$3
+  if [ "$1" != fr ]; then
+    caption=$(awk -v context="$2" -v source="$3" '
+      /<name>/ { gsub(/.*<name>|<\/name>.*/, ""); here = $0; next }
+      here == context && /<source>/ { s = $0; gsub(/.*<source>|<\/source>.*/, "", s); hit = s == source; next }
+      hit && /<translation/ { gsub(/.*<translation[^>]*>|<\/translation>.*/, ""); print; exit }' \
+      "translations/zorbil_$1.ts")
+  fi
+  echo "alt+$(echo "$caption" | sed 's/&amp;&amp;//g; s/.*&amp;\(.\).*/\1/' | tr '[:upper:]' '[:lower:]')"
+}
+
+for ts in fr translations/zorbil_*.ts; do
+  language=$(basename "$ts" .ts)
+  language=${language#zorbil_}
+  play "$language" "$(alt "$language" zorbil::TConfigForm '&amp;OK')" "$(alt "$language" zorbil::MainMenuPanel '&amp;Options de Jeu')" \
+    "$(alt "$language" zorbil::OptionsPanel '&amp;Continuer')" "$(alt "$language" zorbil::MainMenuPanel '&amp;Jouer')" \
+    "$(alt "$language" zorbil::PausePanel '&amp;Quitter')" "LANGUAGE=$language"
+done

@@ -341,6 +341,10 @@
         <source>Impossible d&apos;ouvrir le fichier %1.</source>
         <translation>Cannot open the file %1.</translation>
     </message>
+    <message>
+        <source>Aide et Instructions</source>
+        <translation>Help and Instructions</translation>
+    </message>
 </context>
 <context>
     <name>zorbil::MainMenuPanel</name>
@@ -363,6 +367,10 @@
     <message>
         <source>&amp;Quitter Zorbil</source>
         <translation>&amp;Quit Zorbil</translation>
+    </message>
+    <message>
+        <source>Menu principal</source>
+        <translation>Main menu</translation>
     </message>
 </context>
 <context>
@@ -408,6 +416,14 @@
         <source>Activer les musiques</source>
         <translation>Turn music on</translation>
     </message>
+    <message>
+        <source>Options de Jeu</source>
+        <translation>Game Options</translation>
+    </message>
+    <message>
+        <source>De 0, la plus rapide, à 9, la plus lente</source>
+        <translation>From 0, the fastest, to 9, the slowest</translation>
+    </message>
 </context>
 <context>
     <name>zorbil::PausePanel</name>
@@ -423,6 +439,10 @@
     <message>
         <source>&amp;Quitter</source>
         <translation>&amp;Quit</translation>
+    </message>
+    <message>
+        <source>Jeu en Pause</source>
+        <translation>Game Paused</translation>
     </message>
 </context>
 <context>
@@ -443,6 +463,21 @@
     <message>
         <source>&amp;Continuer</source>
         <translation>&amp;Continue</translation>
+    </message>
+    <message>
+        <source>Les Scores</source>
+        <translation>Best Scores</translation>
+    </message>
+</context>
+<context>
+    <name>zorbil::SpinButton</name>
+    <message>
+        <source>Augmenter</source>
+        <translation>Increase</translation>
+    </message>
+    <message>
+        <source>Diminuer</source>
+        <translation>Decrease</translation>
     </message>
 </context>
 <context>
@@ -530,6 +565,17 @@
     <message>
         <source>&amp;Quitter</source>
         <translation>&amp;Quit</translation>
+    </message>
+    <message>
+        <source>Fréquence de mixage</source>
+        <translation>Mixing rate</translation>
+    </message>
+</context>
+<context>
+    <name>zorbil::TZorbilForm</name>
+    <message>
+        <source>Score : %1, meilleur score : %2</source>
+        <translation>Score: %1, best score: %2</translation>
     </message>
 </context>
 </TS>

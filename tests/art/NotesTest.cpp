@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The players' notes "Zorbil.txt" and their English version "Zorbil.en.txt"
-// as staged in the game folder: readable in any editor and in the help
+// The players' notes "Zorbil.txt" and their versions in the game's other
+// languages ("Zorbil.en.txt" and so on) as staged in the game folder: readable in any editor and in the help
 // screen's text box, and quoting word for word every message the program can
 // show in their language, since the messages send players there.
 #include <QFile>
@@ -9,6 +9,8 @@
 #include <QStringDecoder>
 #include <QTranslator>
 #include <gtest/gtest.h>
+
+#include "app/Language.h"
 
 #include "audio/GameSound.h"
 #include "audio/SoundDecoders.h"
@@ -31,9 +33,21 @@ QByteArray Notes(const char* path = ZORBIL_NOTES_FILE)
 
 QString Collapsed(const QString& text) { return text.simplified(); }
 
+// The French notes and those of each language the game speaks.
+QStringList NotesFiles()
+{
+    QStringList files{ZORBIL_NOTES_FILE};
+    for (const QString& language : zorbil::EmbeddedLanguages())
+        if (const QString file = QString(ZORBIL_GAME_DIR "/Zorbil.%1.txt").arg(language); QFile::exists(file))
+            files << file;
+    return files;
+}
+
 TEST(Notes, AreUtf8PlainTextInShortLines)
 {
-    for (const char* path : {ZORBIL_NOTES_FILE, ZORBIL_ENGLISH_NOTES_FILE}) {
+    for (const QString& file : NotesFiles()) {
+        const QByteArray local = file.toLocal8Bit();
+        const char* path = local.constData();
         SCOPED_TRACE(path);
         const QByteArray bytes = Notes(path);
         ASSERT_FALSE(bytes.isEmpty());
@@ -65,7 +79,6 @@ TEST(Notes, QuoteEveryMessageOfTheProgram)
         zorbil::BackgroundErrorMessage,
         zorbil::DecoderWithoutLandlockMessage,
         zorbil::DecoderWithoutFilterMessage,
-        zorbil::DecoderWithoutNamespacesMessage,
         "Impossible d'écrire sur le disque. Vérifiez qu'il n'est pas plein ou protégé en écriture.",
         "Impossible de travailler sur le disque dur. Vérifiez qu'il n'est pas plein ou protégé en écriture.",
         "Impossible d'ouvrir le fichier",
@@ -97,35 +110,37 @@ TEST(Notes, ExplainEveryDriverButtonAndEveryDataFile)
         EXPECT_TRUE(notes.contains(QString::fromUtf8(word))) << word;
 }
 
-// The English notes quote the English messages, as the game embeds them.
-TEST(Notes, EnglishNotesQuoteEveryMessageInEnglish)
+// Each language's notes quote its messages, as the game embeds them.
+TEST(Notes, EachLanguagesNotesQuoteEveryMessageInThatLanguage)
 {
-    QTranslator english;
-    ASSERT_TRUE(english.load(":/i18n/zorbil_en.qm"));
-    const QString notes = Collapsed(QString::fromUtf8(Notes(ZORBIL_ENGLISH_NOTES_FILE)));
-    const char* messages[] = {
-        zorbil::LargeFontsQuestion,       zorbil::ConfigReadErrorMessage, zorbil::SaveErrorMessage,
-        zorbil::OptionsReadErrorMessage,  zorbil::SoundPlayErrorMessage,  zorbil::DonutSoundErrorMessage,
-        zorbil::SoundSetupErrorMessage,   zorbil::BackgroundErrorMessage,   zorbil::DecoderWithoutLandlockMessage,
-        zorbil::DecoderWithoutFilterMessage,
-        zorbil::DecoderWithoutNamespacesMessage,
-        "Impossible d'écrire sur le disque. Vérifiez qu'il n'est pas plein ou protégé en écriture.",
-        "Impossible de travailler sur le disque dur. Vérifiez qu'il n'est pas plein ou protégé en écriture.",
-    };
-    for (const char* message : messages) {
-        const QString text = english.translate("Messages", message);
-        ASSERT_FALSE(text.isEmpty()) << "no translation: " << message;
-        EXPECT_TRUE(notes.contains("\"" + Collapsed(text))) << "not quoted: " << text.toStdString();
-    }
-    const QString open = english.translate("zorbil::HelpPanel", "Impossible d'ouvrir le fichier %1.");
-    EXPECT_TRUE(notes.contains("\"" + Collapsed(open.section("%1", 0, 0)))) << open.toStdString();
-    for (const char* message : {zorbil::MissingFoldersMessage, zorbil::launcher::FolderErrorMessage,
-                                zorbil::launcher::ProgramErrorMessage}) {
-        const QString text = english.translate("Messages", message);
-        ASSERT_FALSE(text.isEmpty()) << "no translation: " << message;
-        EXPECT_TRUE(notes.contains("\"" + Collapsed(text.section("%1", 0, 0)))) << text.toStdString();
-        EXPECT_TRUE(notes.contains(Collapsed(text.section(QRegularExpression("%[12]"), -1)) + "\""))
-            << text.toStdString();
+    for (const QString& file : NotesFiles().mid(1)) {
+        SCOPED_TRACE(file.toStdString());
+        QTranslator translation;
+        ASSERT_TRUE(translation.load(QString(":/i18n/zorbil_%1.qm").arg(file.section('.', -2, -2))));
+        const QString notes = Collapsed(QString::fromUtf8(Notes(file.toLocal8Bit().constData())));
+        const char* messages[] = {
+            zorbil::LargeFontsQuestion,       zorbil::ConfigReadErrorMessage, zorbil::SaveErrorMessage,
+            zorbil::OptionsReadErrorMessage,  zorbil::SoundPlayErrorMessage,  zorbil::DonutSoundErrorMessage,
+            zorbil::SoundSetupErrorMessage,   zorbil::BackgroundErrorMessage,   zorbil::DecoderWithoutLandlockMessage,
+            zorbil::DecoderWithoutFilterMessage,
+            "Impossible d'écrire sur le disque. Vérifiez qu'il n'est pas plein ou protégé en écriture.",
+            "Impossible de travailler sur le disque dur. Vérifiez qu'il n'est pas plein ou protégé en écriture.",
+        };
+        for (const char* message : messages) {
+            const QString text = translation.translate("Messages", message);
+            ASSERT_FALSE(text.isEmpty()) << "no translation: " << message;
+            EXPECT_TRUE(notes.contains("\"" + Collapsed(text))) << "not quoted: " << text.toStdString();
+        }
+        const QString open = translation.translate("zorbil::HelpPanel", "Impossible d'ouvrir le fichier %1.");
+        EXPECT_TRUE(notes.contains("\"" + Collapsed(open.section("%1", 0, 0)))) << open.toStdString();
+        for (const char* message : {zorbil::MissingFoldersMessage, zorbil::launcher::FolderErrorMessage,
+                                    zorbil::launcher::ProgramErrorMessage}) {
+            const QString text = translation.translate("Messages", message);
+            ASSERT_FALSE(text.isEmpty()) << "no translation: " << message;
+            EXPECT_TRUE(notes.contains("\"" + Collapsed(text.section("%1", 0, 0)))) << text.toStdString();
+            EXPECT_TRUE(notes.contains(Collapsed(text.section(QRegularExpression("%[12]"), -1)) + "\""))
+                << text.toStdString();
+        }
     }
 }
 

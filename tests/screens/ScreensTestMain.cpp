@@ -9,5 +9,5 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationDisplayName(zorbil::ApplicationTitle);
-    return zorbil::test::RunQtTests<OptionsPanelTest, HelpPanelTest, ScreensFitTest>(argc, argv);
+    return zorbil::test::RunQtTests<OptionsPanelTest, HelpPanelTest>(argc, argv);
 }

@@ -20,10 +20,3 @@ private slots:
     void NotesFileIsReadEveryTimeItsPageShows();
     void MissingNotesFileIsReportedAndTheMemoKeepsItsText();
 };
-
-class ScreensFitTest : public QObject {
-    Q_OBJECT
-private slots:
-    void TextsFitTheirControlsAndTheScreen_data();
-    void TextsFitTheirControlsAndTheScreen();
-};

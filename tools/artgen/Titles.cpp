@@ -44,4 +44,19 @@ QImage HelpTitle(const QString& text)
     return Title(450, text, {QColor(255, 255, 255), QColor(112, 126, 142), QColor(44, 50, 60)});
 }
 
+std::span<const TitleCaptions> TranslatedTitles()
+{
+    // Short, as the games of each language title their screens; the
+    // suffixes follow cmake/ZorbilLanguages.cmake's names ("pt_BR": "PtBR").
+    static constexpr TitleCaptions titles[] = {
+        {"En", "Game Paused", "Best Scores", "Game Options", "Help and Instructions"},
+        {"De", "Spiel pausiert", "Bestenliste", "Spieloptionen", "Hilfe und Anleitung"},
+        {"Es", "Juego en pausa", "Récords", "Opciones de juego", "Ayuda e instrucciones"},
+        {"It", "Gioco in pausa", "Punteggi", "Opzioni di gioco", "Aiuto e istruzioni"},
+        {"PtBR", "Jogo pausado", "Recordes", "Opções de jogo", "Ajuda e instruções"},
+        {"Pl", "Gra wstrzymana", "Wyniki", "Opcje gry", "Pomoc i instrukcja"},
+    };
+    return titles;
+}
+
 }  // namespace zorbil::art

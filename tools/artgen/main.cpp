@@ -18,7 +18,7 @@
 namespace {
 
 struct Picture {
-    const char* Name;
+    QString Name;
     int Width;
     int Height;
     std::function<QImage()> Draw;
@@ -54,7 +54,7 @@ int main(int argc, char** argv)
                 return 1;
         return 0;
     }
-    const std::vector<Picture> pictures = {
+    std::vector<Picture> pictures = {
         {"MenuTex", 64, 64, MenuTile},
         {"PauseTex", 64, 64, PauseTile},
         {"GameOverTex", 150, 150, GameOverTile},
@@ -62,16 +62,6 @@ int main(int argc, char** argv)
         {"OptionsTex", 64, 64, OptionsTile},
         {"AideTex", 64, 64, HelpTile},
         {"ImageGameOver", 240, 55, GameOverTitle},
-        {"ImagePause", 335, 55, [] { return PauseTitle("Jeu en Pause"); }},
-        {"ImageScores", 245, 55, [] { return ScoresTitle("Les Scores"); }},
-        {"ImageOptions", 335, 55, [] { return OptionsTitle("Options de Jeu"); }},
-        {"ImageAide", 450, 55, [] { return HelpTitle("Aide et Instructions"); }},
-        // The English titles: the game window picks them by the name its
-        // translation gives.
-        {"ImagePauseEn", 335, 55, [] { return PauseTitle("Game Paused"); }},
-        {"ImageScoresEn", 245, 55, [] { return ScoresTitle("Best Scores"); }},
-        {"ImageOptionsEn", 335, 55, [] { return OptionsTitle("Game Options"); }},
-        {"ImageAideEn", 450, 55, [] { return HelpTitle("Help and Instructions"); }},
         {"ImagePrincipalDonut", 143, 158, MenuDonut},
         {"ImagePrincipalZorbil", 305, 145, MenuName},
         {"AboutLogo", 150, 220, AboutLogo},
@@ -80,10 +70,21 @@ int main(int argc, char** argv)
         {"OpenGLLogo", 70, 30, OpenGLBadge},
         {"SoundLogo", 85, 30, SoundBadge},
     };
+    // The French titles, then each translation's: the game window picks
+    // them by the name its translation gives.
+    std::vector<TitleCaptions> titles{FrenchTitles};
+    titles.insert(titles.end(), TranslatedTitles().begin(), TranslatedTitles().end());
+    for (const TitleCaptions& language : titles) {
+        pictures.push_back({language.Name("ImagePause"), 335, 55, [language] { return PauseTitle(language.Pause); }});
+        pictures.push_back({language.Name("ImageScores"), 245, 55, [language] { return ScoresTitle(language.Scores); }});
+        pictures.push_back(
+            {language.Name("ImageOptions"), 335, 55, [language] { return OptionsTitle(language.Options); }});
+        pictures.push_back({language.Name("ImageAide"), 450, 55, [language] { return HelpTitle(language.Help); }});
+    }
     for (const Picture& picture : pictures) {
         const QImage image = picture.Draw();
         if (image.width() != picture.Width || image.height() != picture.Height) {
-            std::fprintf(stderr, "%s drawn at %dx%d\n", picture.Name, image.width(), image.height());
+            std::fprintf(stderr, "%s drawn at %dx%d\n", qPrintable(picture.Name), image.width(), image.height());
             return 1;
         }
         if (!Save(image, folder + "/" + picture.Name + ".png"))
