@@ -56,7 +56,7 @@
     </message>
     <message>
         <source>Celles et ceux qui en connaissent déjà le principe n&apos;ont rien de plus à apprendre, puisque Zorbil reprend exactement le même, mais en ajoutant seulement la puissance graphique et sonore des PC actuels.</source>
-        <translation>Wer das Prinzip schon kennt, muss nichts Neues lernen: Zorbil übernimmt es genau so und bringt nur die Grafik- und Soundpower heutiger PCs mit.</translation>
+        <translation>Wer das Prinzip schon kennt, muss nichts Neues lernen: Zorbil übernimmt es genau so und bringt nur die Grafik und den Sound heutiger PCs mit.</translation>
     </message>
     <message>
         <source>En effet, car Zorbil vous offre, en plus de l&apos;option de base pour ce type de jeu - le réglage de la vitesse de déplacement du serpent - la possibilité de mettre dans le jeu une texture de fond et une musique personnalisées (voir &apos;Textures et musiques&apos;).</source>
@@ -68,7 +68,7 @@
     </message>
     <message>
         <source>En fait, le but du jeu est de diriger Zorbil, un serpent qui, une fois lancé, ne peut plus s&apos;arrêter ni faire demi-tour, et qui doit manger les beignets qui apparaissent à l&apos;écran afin de vous faire gagner le maximum de points.</source>
-        <translation>Ziel des Spiels ist es, Zorbil zu steuern: eine Schlange, die einmal unterwegs weder anhalten noch umkehren kann und die Donuts fressen muss, die auf dem Bildschirm erscheinen, damit du möglichst viele Punkte bekommst.</translation>
+        <translation>Ziel des Spiels ist es, Zorbil zu steuern: eine Schlange, die, einmal in Bewegung, weder anhalten noch umkehren kann und die Donuts fressen muss, die auf dem Bildschirm erscheinen, damit du möglichst viele Punkte bekommst.</translation>
     </message>
     <message>
         <source>Chaque donut ingurgité donne droit à un certain nombre de points (qui constituent en fait votre score). Ces points sont calculés en fonction de la vitesse de Zorbil : plus il va vite, plus vous gagnez de points à chaque donut avalé.</source>
