@@ -373,11 +373,11 @@
     </message>
     <message>
         <source>Rapide</source>
-        <translation>Szybko</translation>
+        <translation>Szybka</translation>
     </message>
     <message>
         <source>Lente</source>
-        <translation>Wolno</translation>
+        <translation>Wolna</translation>
     </message>
     <message>
         <source>Texture de l&apos;arrière-plan :</source>
