@@ -84,7 +84,7 @@
     </message>
     <message>
         <source>Lisez les paragraphes suivants pour connaitre comment maîtriser le jeu, ou si vous vous sentez fin prêt(e) pour vous lancer au défi de battre le meilleur score actuel, bonne chance !</source>
-        <translation>Lee las páginas siguientes para aprender a dominar el juego o, si ya te sientes preparado para intentar batir la mejor puntuación actual, ¡buena suerte!</translation>
+        <translation>Lee las páginas siguientes para aprender a dominar el juego o, si te ves con fuerzas para intentar batir la mejor puntuación actual, ¡buena suerte!</translation>
     </message>
     <message>
         <source>Après avoir configuré vos paramètres de carte son et d&apos;affichage (voir le fichier Zorbil.txt pour plus de précisions à ce sujet), vous voyez apparaître le menu principal dans lequel quatre boutons vous sont proposés :</source>

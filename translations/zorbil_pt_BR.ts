@@ -84,7 +84,7 @@
     </message>
     <message>
         <source>Lisez les paragraphes suivants pour connaitre comment maîtriser le jeu, ou si vous vous sentez fin prêt(e) pour vous lancer au défi de battre le meilleur score actuel, bonne chance !</source>
-        <translation>Leia as páginas seguintes para aprender a dominar o jogo ou, se já se sente pronto para o desafio de bater o recorde atual, boa sorte!</translation>
+        <translation>Leia as páginas seguintes para aprender a dominar o jogo ou, se já quer encarar o desafio de bater o recorde atual, boa sorte!</translation>
     </message>
     <message>
         <source>Après avoir configuré vos paramètres de carte son et d&apos;affichage (voir le fichier Zorbil.txt pour plus de précisions à ce sujet), vous voyez apparaître le menu principal dans lequel quatre boutons vous sont proposés :</source>
