@@ -369,7 +369,7 @@
     </message>
     <message>
         <source>Vitesse de Zorbil :</source>
-        <translation>Velocidad de Zorbil:</translation>
+        <translation>Velocidad:</translation>
     </message>
     <message>
         <source>Rapide</source>
@@ -430,11 +430,11 @@
     </message>
     <message>
         <source>Votre score :</source>
-        <translation>Tu puntuación:</translation>
+        <translation>Tus puntos:</translation>
     </message>
     <message>
         <source>Meilleur score :</source>
-        <translation>Mejor puntuación:</translation>
+        <translation>Récord:</translation>
     </message>
     <message>
         <source>&amp;Continuer</source>

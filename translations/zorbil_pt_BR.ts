@@ -369,7 +369,7 @@
     </message>
     <message>
         <source>Vitesse de Zorbil :</source>
-        <translation>Velocidade do Zorbil:</translation>
+        <translation>Velocidade:</translation>
     </message>
     <message>
         <source>Rapide</source>
@@ -430,7 +430,7 @@
     </message>
     <message>
         <source>Votre score :</source>
-        <translation>Sua pontuação:</translation>
+        <translation>Seus pontos:</translation>
     </message>
     <message>
         <source>Meilleur score :</source>
