@@ -68,7 +68,7 @@
     </message>
     <message>
         <source>En fait, le but du jeu est de diriger Zorbil, un serpent qui, une fois lancé, ne peut plus s&apos;arrêter ni faire demi-tour, et qui doit manger les beignets qui apparaissent à l&apos;écran afin de vous faire gagner le maximum de points.</source>
-        <translation>O objetivo do jogo é controlar o Zorbil, uma cobra que, depois que parte, não pode mais parar nem dar meia-volta, e que deve comer os donuts que aparecem na tela para você ganhar o máximo de pontos.</translation>
+        <translation>O objetivo do jogo é controlar o Zorbil, uma cobra que, depois que começa a andar, não pode mais parar nem dar meia-volta, e que deve comer os donuts que aparecem na tela para você ganhar o máximo de pontos.</translation>
     </message>
     <message>
         <source>Chaque donut ingurgité donne droit à un certain nombre de points (qui constituent en fait votre score). Ces points sont calculés en fonction de la vitesse de Zorbil : plus il va vite, plus vous gagnez de points à chaque donut avalé.</source>
