@@ -104,7 +104,7 @@
     </message>
     <message>
         <source>* Meilleurs scores : affiche le dernier score que vous avez fait depuis le lancement du jeu, ainsi que le meilleur, enregistré dans un fichier sur le disque dur.</source>
-        <translation>* Punteggi migliori: mostra l&apos;ultimo punteggio che hai fatto da quando hai avviato il gioco e il migliore, salvato in un file sul disco rigido.</translation>
+        <translation>* Punteggi migliori: mostra l&apos;ultimo punteggio che hai ottenuto da quando hai avviato il gioco e il migliore, salvato in un file sul disco rigido.</translation>
     </message>
     <message>
         <source>* Aide et Instructions : affiche cet écran d&apos;aide.</source>
