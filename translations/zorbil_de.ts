@@ -272,6 +272,10 @@
         <source>Les fichiers de sons sont décodés sans filtre d&apos;appels système : le noyau l&apos;a refusé.</source>
         <translation>Sounddateien werden ohne Systemaufruf-Filter dekodiert: Der Kernel hat ihn abgelehnt.</translation>
     </message>
+    <message>
+        <source>Les fichiers de sons sont décodés sans espaces de noms à eux : le noyau les a refusés.</source>
+        <translation>Sounddateien werden ohne eigene Namensräume dekodiert: Der Kernel hat sie abgelehnt.</translation>
+    </message>
 </context>
 <context>
     <name>ScoreText</name>
@@ -337,6 +341,10 @@
         <source>Impossible d&apos;ouvrir le fichier %1.</source>
         <translation>Die Datei %1 kann nicht geöffnet werden.</translation>
     </message>
+    <message>
+        <source>Aide et Instructions</source>
+        <translation>Hilfe und Anleitung</translation>
+    </message>
 </context>
 <context>
     <name>zorbil::MainMenuPanel</name>
@@ -359,6 +367,10 @@
     <message>
         <source>&amp;Quitter Zorbil</source>
         <translation>Zorbil b&amp;eenden</translation>
+    </message>
+    <message>
+        <source>Menu principal</source>
+        <translation>Hauptmenü</translation>
     </message>
 </context>
 <context>
@@ -404,6 +416,14 @@
         <source>Activer les musiques</source>
         <translation>Musik an</translation>
     </message>
+    <message>
+        <source>Options de Jeu</source>
+        <translation>Spieloptionen</translation>
+    </message>
+    <message>
+        <source>De 0, la plus rapide, à 9, la plus lente</source>
+        <translation>Von 0, am schnellsten, bis 9, am langsamsten</translation>
+    </message>
 </context>
 <context>
     <name>zorbil::PausePanel</name>
@@ -419,6 +439,10 @@
     <message>
         <source>&amp;Quitter</source>
         <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>Jeu en Pause</source>
+        <translation>Spiel pausiert</translation>
     </message>
 </context>
 <context>
@@ -439,6 +463,21 @@
     <message>
         <source>&amp;Continuer</source>
         <translation>&amp;Weiter</translation>
+    </message>
+    <message>
+        <source>Les Scores</source>
+        <translation>Bestenliste</translation>
+    </message>
+</context>
+<context>
+    <name>zorbil::SpinButton</name>
+    <message>
+        <source>Augmenter</source>
+        <translation>Erhöhen</translation>
+    </message>
+    <message>
+        <source>Diminuer</source>
+        <translation>Verringern</translation>
     </message>
 </context>
 <context>
@@ -526,6 +565,17 @@
     <message>
         <source>&amp;Quitter</source>
         <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>Fréquence de mixage</source>
+        <translation>Mischfrequenz</translation>
+    </message>
+</context>
+<context>
+    <name>zorbil::TZorbilForm</name>
+    <message>
+        <source>Score : %1, meilleur score : %2</source>
+        <translation>Punkte: %1, Rekord: %2</translation>
     </message>
 </context>
 </TS>

@@ -272,6 +272,10 @@
         <source>Les fichiers de sons sont décodés sans filtre d&apos;appels système : le noyau l&apos;a refusé.</source>
         <translation>Los archivos de sonido se decodifican sin filtro de llamadas al sistema: el núcleo lo ha rechazado.</translation>
     </message>
+    <message>
+        <source>Les fichiers de sons sont décodés sans espaces de noms à eux : le noyau les a refusés.</source>
+        <translation>Los archivos de sonido se decodifican sin espacios de nombres propios: el núcleo los ha rechazado.</translation>
+    </message>
 </context>
 <context>
     <name>ScoreText</name>
@@ -337,6 +341,10 @@
         <source>Impossible d&apos;ouvrir le fichier %1.</source>
         <translation>No se puede abrir el archivo %1.</translation>
     </message>
+    <message>
+        <source>Aide et Instructions</source>
+        <translation>Ayuda e instrucciones</translation>
+    </message>
 </context>
 <context>
     <name>zorbil::MainMenuPanel</name>
@@ -359,6 +367,10 @@
     <message>
         <source>&amp;Quitter Zorbil</source>
         <translation>&amp;Salir de Zorbil</translation>
+    </message>
+    <message>
+        <source>Menu principal</source>
+        <translation>Menú principal</translation>
     </message>
 </context>
 <context>
@@ -404,6 +416,14 @@
         <source>Activer les musiques</source>
         <translation>Activar música</translation>
     </message>
+    <message>
+        <source>Options de Jeu</source>
+        <translation>Opciones de juego</translation>
+    </message>
+    <message>
+        <source>De 0, la plus rapide, à 9, la plus lente</source>
+        <translation>De 0, la más rápida, a 9, la más lenta</translation>
+    </message>
 </context>
 <context>
     <name>zorbil::PausePanel</name>
@@ -419,6 +439,10 @@
     <message>
         <source>&amp;Quitter</source>
         <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>Jeu en Pause</source>
+        <translation>Juego en pausa</translation>
     </message>
 </context>
 <context>
@@ -439,6 +463,21 @@
     <message>
         <source>&amp;Continuer</source>
         <translation>&amp;Continuar</translation>
+    </message>
+    <message>
+        <source>Les Scores</source>
+        <translation>Récords</translation>
+    </message>
+</context>
+<context>
+    <name>zorbil::SpinButton</name>
+    <message>
+        <source>Augmenter</source>
+        <translation>Aumentar</translation>
+    </message>
+    <message>
+        <source>Diminuer</source>
+        <translation>Disminuir</translation>
     </message>
 </context>
 <context>
@@ -526,6 +565,17 @@
     <message>
         <source>&amp;Quitter</source>
         <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>Fréquence de mixage</source>
+        <translation>Frecuencia de mezcla</translation>
+    </message>
+</context>
+<context>
+    <name>zorbil::TZorbilForm</name>
+    <message>
+        <source>Score : %1, meilleur score : %2</source>
+        <translation>Puntos: %1, récord: %2</translation>
     </message>
 </context>
 </TS>

@@ -272,6 +272,10 @@
         <source>Les fichiers de sons sont décodés sans filtre d&apos;appels système : le noyau l&apos;a refusé.</source>
         <translation>I file audio vengono decodificati senza filtro delle chiamate di sistema: il kernel l&apos;ha rifiutato.</translation>
     </message>
+    <message>
+        <source>Les fichiers de sons sont décodés sans espaces de noms à eux : le noyau les a refusés.</source>
+        <translation>I file audio vengono decodificati senza namespace propri: il kernel li ha rifiutati.</translation>
+    </message>
 </context>
 <context>
     <name>ScoreText</name>
@@ -337,6 +341,10 @@
         <source>Impossible d&apos;ouvrir le fichier %1.</source>
         <translation>Impossibile aprire il file %1.</translation>
     </message>
+    <message>
+        <source>Aide et Instructions</source>
+        <translation>Aiuto e istruzioni</translation>
+    </message>
 </context>
 <context>
     <name>zorbil::MainMenuPanel</name>
@@ -359,6 +367,10 @@
     <message>
         <source>&amp;Quitter Zorbil</source>
         <translation>&amp;Esci da Zorbil</translation>
+    </message>
+    <message>
+        <source>Menu principal</source>
+        <translation>Menu principale</translation>
     </message>
 </context>
 <context>
@@ -404,6 +416,14 @@
         <source>Activer les musiques</source>
         <translation>Attiva la musica</translation>
     </message>
+    <message>
+        <source>Options de Jeu</source>
+        <translation>Opzioni di gioco</translation>
+    </message>
+    <message>
+        <source>De 0, la plus rapide, à 9, la plus lente</source>
+        <translation>Da 0, la più veloce, a 9, la più lenta</translation>
+    </message>
 </context>
 <context>
     <name>zorbil::PausePanel</name>
@@ -419,6 +439,10 @@
     <message>
         <source>&amp;Quitter</source>
         <translation>&amp;Esci</translation>
+    </message>
+    <message>
+        <source>Jeu en Pause</source>
+        <translation>Gioco in pausa</translation>
     </message>
 </context>
 <context>
@@ -439,6 +463,21 @@
     <message>
         <source>&amp;Continuer</source>
         <translation>&amp;Continua</translation>
+    </message>
+    <message>
+        <source>Les Scores</source>
+        <translation>Punteggi</translation>
+    </message>
+</context>
+<context>
+    <name>zorbil::SpinButton</name>
+    <message>
+        <source>Augmenter</source>
+        <translation>Aumenta</translation>
+    </message>
+    <message>
+        <source>Diminuer</source>
+        <translation>Diminuisci</translation>
     </message>
 </context>
 <context>
@@ -526,6 +565,17 @@
     <message>
         <source>&amp;Quitter</source>
         <translation>Es&amp;ci</translation>
+    </message>
+    <message>
+        <source>Fréquence de mixage</source>
+        <translation>Frequenza di missaggio</translation>
+    </message>
+</context>
+<context>
+    <name>zorbil::TZorbilForm</name>
+    <message>
+        <source>Score : %1, meilleur score : %2</source>
+        <translation>Punteggio: %1, record: %2</translation>
     </message>
 </context>
 </TS>

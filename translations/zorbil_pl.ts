@@ -272,6 +272,10 @@
         <source>Les fichiers de sons sont décodés sans filtre d&apos;appels système : le noyau l&apos;a refusé.</source>
         <translation>Pliki dźwiękowe są dekodowane bez filtra wywołań systemowych: jądro go odrzuciło.</translation>
     </message>
+    <message>
+        <source>Les fichiers de sons sont décodés sans espaces de noms à eux : le noyau les a refusés.</source>
+        <translation>Pliki dźwiękowe są dekodowane bez własnych przestrzeni nazw: jądro je odrzuciło.</translation>
+    </message>
 </context>
 <context>
     <name>ScoreText</name>
@@ -337,6 +341,10 @@
         <source>Impossible d&apos;ouvrir le fichier %1.</source>
         <translation>Nie można otworzyć pliku %1.</translation>
     </message>
+    <message>
+        <source>Aide et Instructions</source>
+        <translation>Pomoc i instrukcja</translation>
+    </message>
 </context>
 <context>
     <name>zorbil::MainMenuPanel</name>
@@ -359,6 +367,10 @@
     <message>
         <source>&amp;Quitter Zorbil</source>
         <translation>&amp;Wyjdź z gry</translation>
+    </message>
+    <message>
+        <source>Menu principal</source>
+        <translation>Menu główne</translation>
     </message>
 </context>
 <context>
@@ -404,6 +416,14 @@
         <source>Activer les musiques</source>
         <translation>Włącz muzykę</translation>
     </message>
+    <message>
+        <source>Options de Jeu</source>
+        <translation>Opcje gry</translation>
+    </message>
+    <message>
+        <source>De 0, la plus rapide, à 9, la plus lente</source>
+        <translation>Od 0, najszybciej, do 9, najwolniej</translation>
+    </message>
 </context>
 <context>
     <name>zorbil::PausePanel</name>
@@ -419,6 +439,10 @@
     <message>
         <source>&amp;Quitter</source>
         <translation>&amp;Zakończ</translation>
+    </message>
+    <message>
+        <source>Jeu en Pause</source>
+        <translation>Gra wstrzymana</translation>
     </message>
 </context>
 <context>
@@ -439,6 +463,21 @@
     <message>
         <source>&amp;Continuer</source>
         <translation>&amp;Dalej</translation>
+    </message>
+    <message>
+        <source>Les Scores</source>
+        <translation>Wyniki</translation>
+    </message>
+</context>
+<context>
+    <name>zorbil::SpinButton</name>
+    <message>
+        <source>Augmenter</source>
+        <translation>Zwiększ</translation>
+    </message>
+    <message>
+        <source>Diminuer</source>
+        <translation>Zmniejsz</translation>
     </message>
 </context>
 <context>
@@ -526,6 +565,17 @@
     <message>
         <source>&amp;Quitter</source>
         <translation>&amp;Zakończ</translation>
+    </message>
+    <message>
+        <source>Fréquence de mixage</source>
+        <translation>Częstotliwość miksowania</translation>
+    </message>
+</context>
+<context>
+    <name>zorbil::TZorbilForm</name>
+    <message>
+        <source>Score : %1, meilleur score : %2</source>
+        <translation>Wynik: %1, rekord: %2</translation>
     </message>
 </context>
 </TS>

@@ -272,6 +272,10 @@
         <source>Les fichiers de sons sont décodés sans filtre d&apos;appels système : le noyau l&apos;a refusé.</source>
         <translation>Os arquivos de som são decodificados sem filtro de chamadas de sistema: o kernel o recusou.</translation>
     </message>
+    <message>
+        <source>Les fichiers de sons sont décodés sans espaces de noms à eux : le noyau les a refusés.</source>
+        <translation>Os arquivos de som são decodificados sem namespaces próprios: o kernel os recusou.</translation>
+    </message>
 </context>
 <context>
     <name>ScoreText</name>
@@ -337,6 +341,10 @@
         <source>Impossible d&apos;ouvrir le fichier %1.</source>
         <translation>Não foi possível abrir o arquivo %1.</translation>
     </message>
+    <message>
+        <source>Aide et Instructions</source>
+        <translation>Ajuda e instruções</translation>
+    </message>
 </context>
 <context>
     <name>zorbil::MainMenuPanel</name>
@@ -359,6 +367,10 @@
     <message>
         <source>&amp;Quitter Zorbil</source>
         <translation>&amp;Sair do Zorbil</translation>
+    </message>
+    <message>
+        <source>Menu principal</source>
+        <translation>Menu principal</translation>
     </message>
 </context>
 <context>
@@ -404,6 +416,14 @@
         <source>Activer les musiques</source>
         <translation>Ativar músicas</translation>
     </message>
+    <message>
+        <source>Options de Jeu</source>
+        <translation>Opções de jogo</translation>
+    </message>
+    <message>
+        <source>De 0, la plus rapide, à 9, la plus lente</source>
+        <translation>De 0, a mais rápida, a 9, a mais lenta</translation>
+    </message>
 </context>
 <context>
     <name>zorbil::PausePanel</name>
@@ -419,6 +439,10 @@
     <message>
         <source>&amp;Quitter</source>
         <translation>&amp;Sair</translation>
+    </message>
+    <message>
+        <source>Jeu en Pause</source>
+        <translation>Jogo pausado</translation>
     </message>
 </context>
 <context>
@@ -439,6 +463,21 @@
     <message>
         <source>&amp;Continuer</source>
         <translation>&amp;Continuar</translation>
+    </message>
+    <message>
+        <source>Les Scores</source>
+        <translation>Recordes</translation>
+    </message>
+</context>
+<context>
+    <name>zorbil::SpinButton</name>
+    <message>
+        <source>Augmenter</source>
+        <translation>Aumentar</translation>
+    </message>
+    <message>
+        <source>Diminuer</source>
+        <translation>Diminuir</translation>
     </message>
 </context>
 <context>
@@ -526,6 +565,17 @@
     <message>
         <source>&amp;Quitter</source>
         <translation>&amp;Sair</translation>
+    </message>
+    <message>
+        <source>Fréquence de mixage</source>
+        <translation>Frequência de mixagem</translation>
+    </message>
+</context>
+<context>
+    <name>zorbil::TZorbilForm</name>
+    <message>
+        <source>Score : %1, meilleur score : %2</source>
+        <translation>Pontos: %1, recorde: %2</translation>
     </message>
 </context>
 </TS>

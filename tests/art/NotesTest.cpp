@@ -79,6 +79,7 @@ TEST(Notes, QuoteEveryMessageOfTheProgram)
         zorbil::BackgroundErrorMessage,
         zorbil::DecoderWithoutLandlockMessage,
         zorbil::DecoderWithoutFilterMessage,
+        zorbil::DecoderWithoutNamespacesMessage,
         "Impossible d'écrire sur le disque. Vérifiez qu'il n'est pas plein ou protégé en écriture.",
         "Impossible de travailler sur le disque dur. Vérifiez qu'il n'est pas plein ou protégé en écriture.",
         "Impossible d'ouvrir le fichier",
@@ -122,7 +123,7 @@ TEST(Notes, EachLanguagesNotesQuoteEveryMessageInThatLanguage)
             zorbil::LargeFontsQuestion,       zorbil::ConfigReadErrorMessage, zorbil::SaveErrorMessage,
             zorbil::OptionsReadErrorMessage,  zorbil::SoundPlayErrorMessage,  zorbil::DonutSoundErrorMessage,
             zorbil::SoundSetupErrorMessage,   zorbil::BackgroundErrorMessage,   zorbil::DecoderWithoutLandlockMessage,
-            zorbil::DecoderWithoutFilterMessage,
+            zorbil::DecoderWithoutFilterMessage,      zorbil::DecoderWithoutNamespacesMessage,
             "Impossible d'écrire sur le disque. Vérifiez qu'il n'est pas plein ou protégé en écriture.",
             "Impossible de travailler sur le disque dur. Vérifiez qu'il n'est pas plein ou protégé en écriture.",
         };
