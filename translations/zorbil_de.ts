@@ -112,7 +112,7 @@
     </message>
     <message>
         <source>* Quitte le jeu et revient au bureau.</source>
-        <translation>* Beendet das Spiel und kehrt zum Desktop zurück.</translation>
+        <translation>* Zurück zum Desktop.</translation>
     </message>
     <message>
         <source>Notez que si vous n&apos;avez choisi ni musique ni texture lorsque vous cliquez sur Jouer, le menu Options apparait automatiquement.</source>

@@ -37,7 +37,7 @@
     </message>
     <message>
         <source>Contacts e-mail :</source>
-        <translation>Correo electrónico:</translation>
+        <translation>Correo:</translation>
     </message>
 </context>
 <context>
@@ -108,7 +108,7 @@
     </message>
     <message>
         <source>* Aide et Instructions : affiche cet écran d&apos;aide.</source>
-        <translation>* Ayuda e instrucciones: muestra esta pantalla de ayuda.</translation>
+        <translation>* Ayuda e instrucciones: muestra esta ayuda.</translation>
     </message>
     <message>
         <source>* Quitte le jeu et revient au bureau.</source>
@@ -132,7 +132,7 @@
     </message>
     <message>
         <source>* F1 : affiche cet écran d&apos;aide.</source>
-        <translation>* F1: muestra esta pantalla de ayuda.</translation>
+        <translation>* F1: muestra esta ayuda.</translation>
     </message>
     <message>
         <source>* F2 : pour accéder au menu des options. Très utile pour changer la musique ou la texture en cours ou régler la vitesse de Zorbil. Dans ce cas, le comptage des points change en fonction de la nouvelle vitesse, mais vos points déjà acquis sont conservés.</source>

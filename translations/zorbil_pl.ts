@@ -108,7 +108,7 @@
     </message>
     <message>
         <source>* Aide et Instructions : affiche cet écran d&apos;aide.</source>
-        <translation>* Pomoc i instrukcje: wyświetla ten ekran pomocy.</translation>
+        <translation>* Pomoc i instrukcje: pokazuje tę pomoc.</translation>
     </message>
     <message>
         <source>* Quitte le jeu et revient au bureau.</source>
@@ -132,7 +132,7 @@
     </message>
     <message>
         <source>* F1 : affiche cet écran d&apos;aide.</source>
-        <translation>* F1: wyświetla ten ekran pomocy.</translation>
+        <translation>* F1: pokazuje tę pomoc.</translation>
     </message>
     <message>
         <source>* F2 : pour accéder au menu des options. Très utile pour changer la musique ou la texture en cours ou régler la vitesse de Zorbil. Dans ce cas, le comptage des points change en fonction de la nouvelle vitesse, mais vos points déjà acquis sont conservés.</source>

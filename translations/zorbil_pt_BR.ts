@@ -37,7 +37,7 @@
     </message>
     <message>
         <source>Contacts e-mail :</source>
-        <translation>E-mails de contato:</translation>
+        <translation>E-mail:</translation>
     </message>
 </context>
 <context>
@@ -112,7 +112,7 @@
     </message>
     <message>
         <source>* Quitte le jeu et revient au bureau.</source>
-        <translation>* Fecha o jogo e volta à área de trabalho.</translation>
+        <translation>* Volta à área de trabalho.</translation>
     </message>
     <message>
         <source>Notez que si vous n&apos;avez choisi ni musique ni texture lorsque vous cliquez sur Jouer, le menu Options apparait automatiquement.</source>
