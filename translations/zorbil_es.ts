@@ -140,7 +140,7 @@
     </message>
     <message>
         <source>* F3 : affiche le menu des scores.</source>
-        <translation>* F3: muestra el menú de puntuaciones.</translation>
+        <translation>* F3: muestra los récords.</translation>
     </message>
     <message>
         <source>Si vous passez à une autre fenêtre pendant une partie (Alt+Tab, clic ailleurs...), le jeu se met de lui-même en pause, comme avec Echap.</source>
