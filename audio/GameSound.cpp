@@ -5,6 +5,14 @@
 
 namespace zorbil {
 
+namespace {
+
+// Longer than a first frame takes even without a shader cache; the music,
+// which takes about as long to come anyway, is not heard to wait.
+constexpr int FrameHoldMs = 100;
+
+}  // namespace
+
 GameSound::GameSound(SoundLibrary& library, SoundSwitches& switches, ErrorBox error, std::string gameFolder)
     : library_(library), switches_(switches), error_(std::move(error)), gameFolder_(std::move(gameFolder))
 {
@@ -85,6 +93,20 @@ void GameSound::PlayEffect(const std::string& tail)
     } catch (...) {
         error_(tail == DonutSoundTail ? DonutSoundErrorMessage : SoundPlayErrorMessage);
     }
+}
+
+void GameSound::HoldForFrame()
+{
+    holding_ = true;
+    library_.HoldStarts(FrameHoldMs);
+}
+
+void GameSound::FrameShown()
+{
+    if (!holding_)
+        return;
+    holding_ = false;
+    library_.HoldStarts(0);
 }
 
 }  // namespace zorbil

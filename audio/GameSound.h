@@ -34,6 +34,10 @@ public:
     void SwitchGameMusic();
     void StopAllMusic();
     void PlayEffect(const std::string& tail);  // DonutSoundTail or OverSoundTail
+    // A game's first frame is on its way, or was shown: a music started
+    // in between waits for it, for a tenth of a second at most.
+    void HoldForFrame();
+    void FrameShown();
 
 private:
     void StopMusicBeforeStart();
@@ -47,6 +51,7 @@ private:
     SoundLibrary::Handle MenuStream = 0;
     SoundLibrary::Handle MusicStream = 0;
     SoundLibrary::Handle MusicModule = 0;
+    bool holding_ = false;
 };
 
 }  // namespace zorbil

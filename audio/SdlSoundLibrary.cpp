@@ -171,6 +171,11 @@ void SdlSoundLibrary::Preload(const std::string& path)
     preloads_.push_back(StreamDecoding(path, DecodeMode::Stream));
 }
 
+void SdlSoundLibrary::HoldStarts(int milliseconds)
+{
+    decoders_->Hold(std::chrono::milliseconds(milliseconds));
+}
+
 // Looking at a file's size and time tells whether it changed, without
 // reading it.
 std::optional<SdlSoundLibrary::FileKey> SdlSoundLibrary::KeyOf(const std::string& path)

@@ -67,6 +67,7 @@ public:
     void StopSong(Handle module) override;
 
     void Preload(const std::string& path) override;
+    void HoldStarts(int milliseconds) override;
 
 private:
     class Chunk;

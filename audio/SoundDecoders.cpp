@@ -130,6 +130,15 @@ void SoundDecoders::Stop(const std::shared_ptr<Decoding>& decoding)
     Notify();
 }
 
+void SoundDecoders::Hold(std::chrono::milliseconds duration)
+{
+    {
+        const std::lock_guard lock(mutex_);
+        heldUntil_ = Clock::now() + duration;
+    }
+    Notify();
+}
+
 void SoundDecoders::Wake(Decoding& decoding)
 {
     if (!decoding.wanted.exchange(true))
@@ -149,16 +158,25 @@ void SoundDecoders::Run()
     std::vector<Running*> readers;
     for (;;) {
         heard.clear();
+        int timeout = -1;
         {
             const std::lock_guard lock(mutex_);
             if (quitting_)
                 break;
-            for (auto& decoding : starting_) {
-                running_.push_back(std::make_unique<Running>());
-                running_.back()->decoding = std::move(decoding);
-                Spawn(*running_.back());
+            // One stopped before it started never starts.
+            for (const auto& decoding : stopping_)
+                std::erase(starting_, decoding);
+            const auto held = heldUntil_ - Clock::now();
+            if (held <= Clock::duration::zero()) {
+                for (auto& decoding : starting_) {
+                    running_.push_back(std::make_unique<Running>());
+                    running_.back()->decoding = std::move(decoding);
+                    Spawn(*running_.back());
+                }
+                starting_.clear();
+            } else if (!starting_.empty()) {
+                timeout = static_cast<int>(std::chrono::ceil<std::chrono::milliseconds>(held).count());
             }
-            starting_.clear();
             for (const auto& decoding : stopping_)
                 for (auto& running : running_)
                     if (running->decoding == decoding && !running->stopped) {
@@ -167,6 +185,8 @@ void SoundDecoders::Run()
                     }
             stopping_.clear();
         }
+        if (!running_.empty())
+            timeout = timeout < 0 ? TickMilliseconds : std::min(timeout, TickMilliseconds);
 
         polled.assign(1, pollfd{wake_, POLLIN, 0});
         readers.clear();
@@ -177,7 +197,7 @@ void SoundDecoders::Run()
                 readers.push_back(running.get());
             }
         }
-        poll(polled.data(), polled.size(), running_.empty() ? -1 : TickMilliseconds);
+        poll(polled.data(), polled.size(), timeout);
         uint64_t wakes = 0;
         [[maybe_unused]] const ssize_t drained = read(wake_, &wakes, sizeof wakes);
 

@@ -62,6 +62,10 @@ public:
     void Stop(const std::shared_ptr<Decoding>& decoding);
     // From the audio thread: a ring ran low.
     void Wake(Decoding& decoding);
+    // Starts no decoder for this long, or until called again with zero;
+    // those asked for meanwhile start then. A decoder's start-up takes a
+    // processor for a while, which a frame the player waits for needs more.
+    void Hold(std::chrono::milliseconds duration);
 
 private:
     struct Running;
@@ -79,9 +83,10 @@ private:
     const Listener listener_;
     const int wake_;  // an eventfd
 
-    std::mutex mutex_;  // guards the three below
+    std::mutex mutex_;  // guards the four below
     std::vector<std::shared_ptr<Decoding>> starting_;
     std::vector<std::shared_ptr<Decoding>> stopping_;
+    std::chrono::steady_clock::time_point heldUntil_;
     bool quitting_ = false;
 
     std::vector<std::unique_ptr<Running>> running_;  // the thread's own

@@ -38,6 +38,11 @@ public:
     // A stream the game will soon open: a library that must prepare a file
     // before it can play it does so now, so that the stream starts at once.
     virtual void Preload(const std::string&) {}
+    // The game is about to show a frame the player waits for: a library
+    // that starts helpers of its own to prepare files starts none for that
+    // many milliseconds, or until called again with 0. What is opened
+    // meanwhile prepares then.
+    virtual void HoldStarts(int) {}
 };
 
 }  // namespace zorbil

@@ -158,6 +158,8 @@ void TZorbilForm::FormDeactivate()
 
 void TZorbilForm::ResumeRenderer()
 {
+    // A music asked for now would start its decoder beside the first frame.
+    sound_.HoldForFrame();
     renderer_->SetupScene();
     renderer_->Resume();
     PadPoller::SetPlaying(true);

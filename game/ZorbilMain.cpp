@@ -59,6 +59,7 @@ void TZorbilForm::ConnectHandlers()
 {
     connect(tmrGame, &QTimer::timeout, this, &TZorbilForm::tmrGameTimer);
     connect(tmrAnimate, &QTimer::timeout, this, &TZorbilForm::tmrAnimateTimer);
+    connect(this, &TCGForm::frameSwapped, this, [this] { sound_.FrameShown(); });
     connect(MenuOptions->Speed, &QSlider::valueChanged, this, &TZorbilForm::SpeedChange);
     connect(MenuPrincipal->BtnJouer, &QAbstractButton::clicked, this, &TZorbilForm::BtnJouerClick);
     connect(MenuPrincipal->BtnScores, &QAbstractButton::clicked, this, &TZorbilForm::BtnScoresClick);

@@ -100,6 +100,51 @@ TEST_F(MixedSoundTest, GameMusicPlaysOnceAtAGameStartAndLoopsWhenSwitchedIn)
     }
 }
 
+// A game's first frame holds the music's decoder back: the frame releases
+// it, a music stopped meanwhile never starts, and a frame that never comes
+// holds it only briefly.
+TEST_F(MixedSoundTest, GameMusicWaitsForTheFirstFrameOnly)
+{
+    switches.selected = Music("tone.mus");
+    WriteTone(switches.selected, LongSound);
+    StartDevice();
+    // Held far longer than the game holds it, as by a frame that takes long.
+    auto holdLong = [this] {
+        sound->HoldForFrame();
+        library->HoldStarts(60000);
+    };
+
+    holdLong();
+    sound->PlayGameMusic();
+    const long held = disk.Frames();
+    disk.Advance(0.5);
+    EXPECT_TRUE(Decoders(GameDecoder).empty());
+    const long released = disk.Frames();
+    sound->FrameShown();
+    const long shown = WaitUntilHeard(disk, released, IsTone);
+    ASSERT_GE(shown, 0);
+    sound->StopAllMusic();
+    ASSERT_TRUE(MixUntil(disk, [] { return Decoders(GameDecoder).empty(); }));
+
+    holdLong();
+    sound->PlayGameMusic();
+    sound->StopAllMusic();
+    const long stoppedHeld = disk.Frames();
+    sound->FrameShown();
+    disk.Advance(0.5);
+    EXPECT_TRUE(Decoders(GameDecoder).empty());
+    const long neverStarted = disk.Frames();
+
+    sound->HoldForFrame();
+    sound->PlayGameMusic();
+    EXPECT_GE(WaitUntilHeard(disk, neverStarted, IsTone), 0);
+    const auto left = Finish();
+
+    EXPECT_EQ(BadBlocks(left, held, released, IsSilent), 0);
+    EXPECT_EQ(BadBlocks(left, stoppedHeld + Lag, neverStarted, IsSilent), 0);
+    EXPECT_TRUE(errors.empty());
+}
+
 TEST_F(MixedSoundTest, EffectsOverlapEachOtherAndTheMusicAndStartAtOnceOnceDecoded)
 {
     constexpr double EffectSeconds = 2.0;
