@@ -105,7 +105,7 @@ void PadPoller::Pace()
 {
     if (!timer_.isActive())
         return;
-    // SDL's joysticks are the window thread's to ask about.
+    // Asked of SDL here, where the controllers are opened and closed.
     if (pads_.Changes() != watched_) {
         watched_ = pads_.Changes();
         watch_.SetFiles(pads_.Files());

@@ -29,7 +29,7 @@ public:
     PadWatch& operator=(const PadWatch&) = delete;
 
     // Starts watching at that pace, or goes on at it.
-    void Start(int intervalMs, bool onFiles = false);
+    void Start(int intervalMs, bool onFiles);
     // Waits for the thread to end.
     void Stop();
     bool Running() const { return thread_.joinable(); }

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Built as a shared library linked before the C library, so that its open,
-// stat, ioctl, read and close come first for every library of the program;
-// all but the fake's own path and copies go on to the next definition (the
-// C library's, or the sanitizers' before it).
+// stat, ioctl, read and close (and their fortified and 64-bit names) come
+// first for every library of the program; all but the fake's own path and
+// copies go on to the next definition (the C library's, or the sanitizers'
+// before it).
 #undef _FORTIFY_SOURCE  // its inline open would clash with the one here
 #include "support/FakeEvdevPad.h"
 
@@ -90,7 +91,8 @@ bool IsFakePath(const char* path)
 // Under the lock.
 Copy* Find(State& state, int fd)
 {
-    const auto found = std::find_if(state.copies.begin(), state.copies.end(), [fd](const Copy& c) { return c.readFd == fd; });
+    const auto found =
+        std::find_if(state.copies.begin(), state.copies.end(), [fd](const Copy& c) { return c.readFd == fd; });
     return found == state.copies.end() ? nullptr : &*found;
 }
 
@@ -110,6 +112,38 @@ int OpenCopy(int flags)
     state.copies.push_back({ends[0], ends[1]});
     ++openCopies;
     return ends[0];
+}
+
+// Counts a read of a copy, and whether it reads as a device gone.
+bool CopyGone(int fd)
+{
+    if (openCopies == 0)
+        return false;
+    State& state = Fake();
+    std::lock_guard lock(state.mutex);
+    const Copy* copy = Find(state, fd);
+    if (!copy)
+        return false;
+    if (!pthread_equal(pthread_self(), state.owner))
+        ++state.readsElsewhere;
+    if (copy->writeFd >= 0)
+        return false;
+    errno = ENODEV;
+    return true;
+}
+
+int FakeStat(struct stat* out)
+{
+    State& state = Fake();
+    std::lock_guard lock(state.mutex);
+    if (!state.plugged) {
+        errno = ENOENT;
+        return -1;
+    }
+    std::memset(out, 0, sizeof *out);
+    out->st_mode = S_IFCHR | 0660;
+    out->st_rdev = makedev(13, 1023);  // the input major; a minor no real device has
+    return 0;
 }
 
 void SetBit(void* bits, int size, int bit)
@@ -298,21 +332,31 @@ int open64(const char* path, int flags, ...)
     return next(path, flags, mode);
 }
 
+// What a fortified open calls.
+int __open_2(const char* path, int flags)
+{
+    static const auto next = Next<int (*)(const char*, int)>("__open_2");
+    return IsFakePath(path) ? OpenCopy(flags) : next(path, flags);
+}
+
+int __open64_2(const char* path, int flags)
+{
+    static const auto next = Next<int (*)(const char*, int)>("__open64_2");
+    return IsFakePath(path) ? OpenCopy(flags) : next(path, flags);
+}
+
 int stat(const char* path, struct stat* out) noexcept
 {
     static const auto next = Next<int (*)(const char*, struct stat*)>("stat");
-    if (!IsFakePath(path))
-        return next(path, out);
-    State& state = Fake();
-    std::lock_guard lock(state.mutex);
-    if (!state.plugged) {
-        errno = ENOENT;
-        return -1;
-    }
-    std::memset(out, 0, sizeof *out);
-    out->st_mode = S_IFCHR | 0660;
-    out->st_rdev = makedev(13, 1023);  // the input major; a minor no real device has
-    return 0;
+    return IsFakePath(path) ? FakeStat(out) : next(path, out);
+}
+
+// The same structure on 64-bit systems.
+int stat64(const char* path, struct stat64* out) noexcept
+{
+    static const auto next = Next<int (*)(const char*, struct stat64*)>("stat64");
+    static_assert(sizeof(struct stat64) == sizeof(struct stat));
+    return IsFakePath(path) ? FakeStat(reinterpret_cast<struct stat*>(out)) : next(path, out);
 }
 
 int ioctl(int fd, unsigned long request, ...) noexcept
@@ -339,19 +383,14 @@ int ioctl(int fd, unsigned long request, ...) noexcept
 ssize_t read(int fd, void* buffer, size_t size)
 {
     static const auto next = Next<ssize_t (*)(int, void*, size_t)>("read");
-    if (openCopies > 0) {
-        State& state = Fake();
-        std::lock_guard lock(state.mutex);
-        if (Copy* copy = Find(state, fd)) {
-            if (!pthread_equal(pthread_self(), state.owner))
-                ++state.readsElsewhere;
-            if (copy->writeFd < 0) {
-                errno = ENODEV;
-                return -1;
-            }
-        }
-    }
-    return next(fd, buffer, size);
+    return CopyGone(fd) ? -1 : next(fd, buffer, size);
+}
+
+// What a fortified read calls.
+ssize_t __read_chk(int fd, void* buffer, size_t size, size_t bufferSize)
+{
+    static const auto next = Next<ssize_t (*)(int, void*, size_t, size_t)>("__read_chk");
+    return CopyGone(fd) ? -1 : next(fd, buffer, size, bufferSize);
 }
 
 int close(int fd)
