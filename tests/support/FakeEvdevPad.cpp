@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Built as a shared library linked before the C library, so that its open,
-// stat, ioctl, read and close (and their fortified and 64-bit names) come
-// first for every library of the program; all but the fake's own path and
-// copies go on to the next definition (the C library's, or the sanitizers'
-// before it).
+// stat, fstat, ioctl, read and close (and their fortified and 64-bit names)
+// come first for every library of the program; all but the fake's own path
+// and copies go on to the next definition (the C library's, or the
+// sanitizers' before it).
 #undef _FORTIFY_SOURCE  // its inline open would clash with the one here
 #include "support/FakeEvdevPad.h"
 
@@ -114,6 +114,15 @@ int OpenCopy(int flags)
     return ends[0];
 }
 
+bool IsCopy(int fd)
+{
+    if (openCopies == 0)
+        return false;
+    State& state = Fake();
+    std::lock_guard lock(state.mutex);
+    return Find(state, fd) != nullptr;
+}
+
 // Counts a read of a copy, and whether it reads as a device gone.
 bool CopyGone(int fd)
 {
@@ -132,11 +141,12 @@ bool CopyGone(int fd)
     return true;
 }
 
-int FakeStat(struct stat* out)
+// Of the path, gone with the pad; of an open copy, there still.
+int FakeStat(struct stat* out, bool ofPath)
 {
     State& state = Fake();
     std::lock_guard lock(state.mutex);
-    if (!state.plugged) {
+    if (ofPath && !state.plugged) {
         errno = ENOENT;
         return -1;
     }
@@ -348,7 +358,7 @@ int __open64_2(const char* path, int flags)
 int stat(const char* path, struct stat* out) noexcept
 {
     static const auto next = Next<int (*)(const char*, struct stat*)>("stat");
-    return IsFakePath(path) ? FakeStat(out) : next(path, out);
+    return IsFakePath(path) ? FakeStat(out, true) : next(path, out);
 }
 
 // The same structure on 64-bit systems.
@@ -356,7 +366,20 @@ int stat64(const char* path, struct stat64* out) noexcept
 {
     static const auto next = Next<int (*)(const char*, struct stat64*)>("stat64");
     static_assert(sizeof(struct stat64) == sizeof(struct stat));
-    return IsFakePath(path) ? FakeStat(reinterpret_cast<struct stat*>(out)) : next(path, out);
+    return IsFakePath(path) ? FakeStat(reinterpret_cast<struct stat*>(out), true) : next(path, out);
+}
+
+// Newer SDLs ask the file they opened.
+int fstat(int fd, struct stat* out) noexcept
+{
+    static const auto next = Next<int (*)(int, struct stat*)>("fstat");
+    return IsCopy(fd) ? FakeStat(out, false) : next(fd, out);
+}
+
+int fstat64(int fd, struct stat64* out) noexcept
+{
+    static const auto next = Next<int (*)(int, struct stat64*)>("fstat64");
+    return IsCopy(fd) ? FakeStat(reinterpret_cast<struct stat*>(out), false) : next(fd, out);
 }
 
 int ioctl(int fd, unsigned long request, ...) noexcept

@@ -2,9 +2,10 @@
 // A game controller with a device file, as the kernel's evdev driver makes
 // one (an Xbox 360 pad's buttons and axes), for tests and benchmarks on
 // machines without /dev/input. Its made-up path is answered by this library
-// for the whole program, SDL's Linux joystick driver included: open, stat,
-// and the ioctl, read and close calls on what open gave. Each open gets its
-// own copy of the events, as with the real driver. One at a time.
+// for the whole program, SDL's Linux joystick driver included: open and
+// stat, and the fstat, ioctl, read and close calls on what open gave. Each
+// open gets its own copy of the events, as with the real driver. One at a
+// time.
 //
 // SDL looks at the path when its joystick subsystem starts, and only if
 // OfferToSdl was called before.
