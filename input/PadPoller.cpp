@@ -105,10 +105,17 @@ void PadPoller::Pace()
 {
     if (!timer_.isActive())
         return;
-    if (pads_.Count() > 0 && QGuiApplication::focusWindow())
-        watch_.Start(playing || used_.elapsed() < RecentMs ? FastMs : MenuMs);
-    else
+    // Asked of SDL here, where the controllers are opened and closed.
+    if (pads_.Changes() != watched_) {
+        watched_ = pads_.Changes();
+        watch_.SetFiles(pads_.Files());
+    }
+    if (pads_.Count() > 0 && QGuiApplication::focusWindow()) {
+        const bool fast = playing || used_.elapsed() < RecentMs;
+        watch_.Start(fast ? FastMs : MenuMs, !fast);
+    } else {
         watch_.Stop();
+    }
 }
 
 void PadPoller::DialogConventions(QWidget* window, const PadEvent& event)

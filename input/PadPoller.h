@@ -10,10 +10,14 @@
 // a second, enough to notice a new one within a second. With one plugged in
 // and a window active they are read every 5 ms during play, so that a press
 // reaches a game within the frame, and for a second after the window became
-// active or a controller did something; otherwise once a frame at 60 Hz.
-// That reading is a helper thread's, which wakes the window thread only
-// when a controller did something: the window thread itself reads them four
-// times a second, so that the screens keep a focus for the controllers.
+// active or a controller did something. Otherwise a helper thread sleeps
+// until a controller's device file has something to read, and reads them
+// then, once a frame at 60 Hz at most; a controller without a file it can
+// open (SDL's virtual joysticks) is read once a frame. That reading is the
+// helper thread's, which wakes the window thread only when a controller did
+// something: the window thread itself reads them four times a second, so
+// that the screens keep a focus for the controllers, and hands the helper
+// the controllers' files whenever one is plugged in or out.
 #pragma once
 
 #include <QElapsedTimer>
@@ -84,6 +88,8 @@ private:
     bool active_ = false;
     // Since the controllers' last use or the window's activation.
     QElapsedTimer used_;
+    // The controllers whose files the watch has: SdlGamePads::Changes.
+    int watched_ = -1;
     // Declared after pads_: it stops before they go.
     PadWatch watch_;
 };

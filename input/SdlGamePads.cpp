@@ -100,6 +100,16 @@ std::vector<PadEvent> SdlGamePads::Poll()
     return events;
 }
 
+std::vector<std::string> SdlGamePads::Files() const
+{
+    std::vector<std::string> files;
+    for (const auto& [id, pad] : pads_) {
+        const char* path = SDL_GameControllerPath(pad.controller);
+        files.emplace_back(path ? path : "");
+    }
+    return files;
+}
+
 void SdlGamePads::Add(int deviceIndex)
 {
     SDL_GameController* controller = SDL_GameControllerOpen(deviceIndex);
@@ -111,6 +121,7 @@ void SdlGamePads::Add(int deviceIndex)
         return;
     }
     pads_.emplace(id, Pad{controller, {}});
+    ++changes_;
 }
 
 void SdlGamePads::Remove(int instanceId, std::vector<PadEvent>& events)
@@ -121,6 +132,7 @@ void SdlGamePads::Remove(int instanceId, std::vector<PadEvent>& events)
     Append(events, found->second.stick.Reset());
     SDL_GameControllerClose(found->second.controller);
     pads_.erase(found);
+    ++changes_;
     events.push_back({PadEvent::Kind::Unplugged});
 }
 

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <map>
+#include <string>
 #include <vector>
 
 #include "input/PadEvent.h"
@@ -29,6 +30,11 @@ public:
     // What the controllers did since the last call, in order.
     std::vector<PadEvent> Poll();
     int Count() const { return static_cast<int>(pads_.size()); }
+    // The device file of each controller, as SDL names it: an evdev or a
+    // hidraw node; empty where there is none (SDL's virtual joysticks).
+    std::vector<std::string> Files() const;
+    // Goes up whenever a controller is plugged in or out.
+    int Changes() const { return changes_; }
 
 private:
     struct Pad {
@@ -42,6 +48,7 @@ private:
     void Remove(int instanceId, std::vector<PadEvent>& events);
 
     bool started_ = false;
+    int changes_ = 0;
     std::map<int, Pad> pads_;  // by SDL's joystick instance id
 };
 

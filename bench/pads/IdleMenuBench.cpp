@@ -1,11 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the game controllers cost while the game sits in its main menu: the
-// window thread's wake-ups per second and the CPU the whole program uses,
-// first with no controller plugged in, then with one (SDL's virtual
-// joystick), and how soon the new one was noticed. The window is active and
-// the sound is off, so that nothing but the window itself works. Prints
-// figures; asserts nothing.
+// wake-ups per second of the window thread and of the whole program, and the
+// CPU the whole program uses, first with no controller plugged in, then with
+// one without a device file (SDL's virtual joystick), then with one with a
+// device file (a fake evdev pad), and how soon each was noticed. The window
+// is active and the sound is off, so that nothing but the window itself
+// works. Last, whether a press on the fake pad's D-pad still moves the
+// menu's focus. Prints figures; asserts nothing.
 //   idle_menu_bench [seconds per measure, default 10]
+#include <dirent.h>
+#include <linux/input-event-codes.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -19,6 +23,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <string>
 
 #include "audio/SdlSoundLibrary.h"
@@ -26,6 +31,7 @@
 #include "config/GameFolder.h"
 #include "game/ZorbilMain.h"
 #include "input/PadPoller.h"
+#include "support/FakeEvdevPad.h"
 #include "support/SoundSetup.h"
 #include "support/TempGameFolder.h"
 #include "support/VirtualPad.h"
@@ -34,16 +40,30 @@ using namespace zorbil;
 
 namespace {
 
-// Context switches of the calling thread: each time it went to sleep and
-// woke up again, or was set aside for another.
-long Switches()
+// Context switches of a thread: each time it went to sleep and woke up
+// again, or was set aside for another.
+long Switches(const std::string& status_file)
 {
-    std::ifstream status("/proc/thread-self/status");
+    std::ifstream status(status_file);
     long total = 0;
     std::string line;
     while (std::getline(status, line))
         if (line.starts_with("voluntary_ctxt_switches:") || line.starts_with("nonvoluntary_ctxt_switches:"))
             total += std::stol(line.substr(line.find(':') + 1));
+    return total;
+}
+
+// Of every thread of the program alive now.
+long ProgramSwitches()
+{
+    long total = 0;
+    DIR* tasks = opendir("/proc/self/task");
+    if (!tasks)
+        return 0;
+    while (const dirent* task = readdir(tasks))
+        if (task->d_name[0] != '.')
+            total += Switches(std::string("/proc/self/task/") + task->d_name + "/status");
+    closedir(tasks);
     return total;
 }
 
@@ -56,16 +76,48 @@ double CpuSeconds(int who)
 
 void Measure(const char* what, double seconds)
 {
-    const long switches = Switches();
+    const long switches = Switches("/proc/thread-self/status"), program = ProgramSwitches();
     const double process = CpuSeconds(RUSAGE_SELF), thread = CpuSeconds(RUSAGE_THREAD);
     const auto start = std::chrono::steady_clock::now();
     QEventLoop loop;
     QTimer::singleShot(int(seconds * 1000), &loop, &QEventLoop::quit);
     loop.exec();
     const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    std::printf("%-8s %7.1f wake-ups/s on the window thread; %5.2f %% of a core (window thread %5.2f %%) over %.1f s\n",
-                what, (Switches() - switches) / wall, 100 * (CpuSeconds(RUSAGE_SELF) - process) / wall,
-                100 * (CpuSeconds(RUSAGE_THREAD) - thread) / wall, wall);
+    std::printf("%s:\n  %7.1f wake-ups/s on the window thread, %7.1f in the whole program; %5.2f %% of a core "
+                "(window thread %5.2f %%) over %.1f s\n",
+                what, (Switches("/proc/thread-self/status") - switches) / wall, (ProgramSwitches() - program) / wall,
+                100 * (CpuSeconds(RUSAGE_SELF) - process) / wall, 100 * (CpuSeconds(RUSAGE_THREAD) - thread) / wall,
+                wall);
+}
+
+bool WaitPlugged(const PadPoller& pads, int plugged)
+{
+    QElapsedTimer waited;
+    waited.start();
+    while (pads.Plugged() != plugged && waited.elapsed() < 5000)
+        QTest::qWait(5);
+    return pads.Plugged() == plugged;
+}
+
+// The new pad is noticed, and its fast pace of a controller just plugged in
+// is over.
+bool Noticed(const PadPoller& pads)
+{
+    QElapsedTimer noticed;
+    noticed.start();
+    if (!WaitPlugged(pads, 1))
+        return false;
+    std::printf("the pad was noticed after %lld ms\n", static_cast<long long>(noticed.elapsed()));
+    while (pads.IntervalMs() != PadPoller::MenuMs && noticed.elapsed() < 5000)
+        QTest::qWait(5);
+    QTest::qWait(100);
+    return true;
+}
+
+QString FocusName()
+{
+    const QWidget* focus = QApplication::focusWidget();
+    return focus ? focus->objectName() : QString("nothing");
 }
 
 }  // namespace
@@ -83,8 +135,8 @@ int main(int argc, char** argv)
     SetGameFolder(folder.str());
 
     // As the program starts: the controllers first, then the window.
-    PadPoller pads;
-    pads.Start();
+    auto pads = std::make_unique<PadPoller>();
+    pads->Start();
     SdlSoundLibrary sound;
     QWidget dialog;
     TZorbilForm form(sound, &dialog);
@@ -98,18 +150,42 @@ int main(int argc, char** argv)
     QTest::qWait(500);  // the window settles
     Measure("no pad", seconds);
 
-    test::VirtualPad pad;
-    if (!pad.Plugged()) {
-        std::fprintf(stderr, "idle_menu_bench: no virtual joystick: %s\n", SDL_GetError());
-        return 1;
+    {
+        test::VirtualPad pad;
+        if (!pad.Plugged() || !Noticed(*pads)) {
+            std::fprintf(stderr, "idle_menu_bench: no virtual joystick: %s\n", SDL_GetError());
+            return 1;
+        }
+        Measure("one pad without a device file (SDL's virtual joystick)", seconds);
     }
-    QElapsedTimer noticed;
-    noticed.start();
-    while (pads.Plugged() == 0 && noticed.elapsed() < 5000)
-        QTest::qWait(5);
-    std::printf("the pad was noticed after %lld ms\n", static_cast<long long>(noticed.elapsed()));
-    QTest::qWait(500);
-    Measure("one pad", seconds);
+    WaitPlugged(*pads, 0);
+
+    // SDL's joysticks look at the fake's path when they start: they start
+    // again with a new reading of the controllers.
+    pads.reset();
+    test::FakeEvdevPad fake;
+    test::FakeEvdevPad::OfferToSdl();
+    pads = std::make_unique<PadPoller>();
+    pads->Start();
+    if (!Noticed(*pads)) {
+        std::printf("the fake evdev pad was not taken by this SDL (%s): no figure with a device file\n",
+                    SDL_GetError());
+        return 0;
+    }
+    Measure("one pad with a device file (a fake evdev pad)", seconds);
+
+    const QString before = FocusName();
+    QElapsedTimer pressed;
+    pressed.start();
+    fake.Axis(ABS_HAT0Y, 1);
+    fake.Axis(ABS_HAT0Y, 0);
+    while (FocusName() == before && pressed.elapsed() < 2000)
+        QTest::qWait(1);
+    if (FocusName() == before)
+        std::printf("down on the fake pad's D-pad did NOT move the focus from %s\n", qPrintable(before));
+    else
+        std::printf("down on the fake pad's D-pad moved the focus from %s to %s after %lld ms\n", qPrintable(before),
+                    qPrintable(FocusName()), static_cast<long long>(pressed.elapsed()));
     form.close();
     return 0;
 }

@@ -3,8 +3,10 @@
 // quitting: the real configuration dialog and game window, wired as the
 // program wires them, driven through SDL's virtual joystick. Not one key is
 // pressed. With ZORBIL_TEST_SHOTS naming a folder, a picture of each screen,
-// its focused control marked, is kept there.
+// its focused control marked, is kept there. Then a controller with a device
+// file, which the idle menu sleeps on.
 #include <SDL.h>
+#include <linux/input-event-codes.h>
 #include <signal.h>
 #include <xcb/xcb.h>
 
@@ -24,6 +26,7 @@
 
 #include "app/ZorbilApplication.h"
 #include "audio/SdlSoundLibrary.h"
+#include "config/GameFolder.h"
 #include "config/SpinButton.h"
 #include "config/ZorbilConfig.h"
 #include "game/GameState.h"
@@ -36,6 +39,7 @@
 #include "screens/OptionsPanel.h"
 #include "screens/PausePanel.h"
 #include "screens/ScoresPanel.h"
+#include "support/FakeEvdevPad.h"
 #include "support/MessageBoxWatcher.h"
 #include "support/TempGameFolder.h"
 #include "support/VirtualPad.h"
@@ -67,6 +71,7 @@ class GamePadTest : public QObject {
     Q_OBJECT
 private slots:
     void PadAloneFromStartToQuit();
+    void IdleMenuSleepsOnThePadsFile();
 
 private:
     // The controllers read now, as the poller's timer does; between two
@@ -382,6 +387,62 @@ void GamePadTest::PadAloneFromStartToQuit()
              QString("[Config]\nMixRate=32000\nQuality=8\nInterp=0\nSonAct=1\nDrv=2\nMixer=11\nAff=2\n"
                      "[Options]\nSpeed=9\nSonAct=0\nMusAct=0\n"));
     QVERIFY(boxes.boxes.isEmpty());
+    pad_.reset();
+    QDir::setCurrent(before);
+}
+
+void GamePadTest::IdleMenuSleepsOnThePadsFile()
+{
+    test::TempGameFolder game;
+    test::FillGameFolder(game);
+    const QString before = QDir::currentPath();
+    QDir::setCurrent(QString::fromStdString(game.str()));
+    SetGameFolder(game.str());
+    ResetProgramState();
+
+    // Plugged in before the program starts, and found by SDL's Linux driver.
+    test::FakeEvdevPad file;
+    test::FakeEvdevPad::OfferToSdl();
+    PadPoller pads;
+    pads_ = &pads;
+    QVERIFY(pads.Start());
+    SdlSoundLibrary sound;
+    QWidget dialog;
+    TZorbilForm form(sound, &dialog);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QVERIFY(GiveKeyboard(&form));
+    QTRY_COMPARE(pads.Plugged(), 1);
+    QTRY_VERIFY(form.MenuPrincipal->BtnJouer->hasFocus());
+
+    // Once the fast pace of a pad just noticed is over, nothing but the
+    // window thread's own slow readings touches the pad's files while nobody
+    // touches the pad.
+    QTRY_COMPARE(pads.IntervalMs(), PadPoller::MenuMs);
+    QTest::qWait(100);  // a reading under way ends
+    const long reads = file.ReadsElsewhere();
+    QTest::qWait(500);
+    QCOMPARE(file.ReadsElsewhere(), reads);
+    // A press wakes the watch, and reaches the menu.
+    file.Axis(ABS_HAT0Y, 1);
+    file.Axis(ABS_HAT0Y, 0);
+    QTRY_VERIFY(form.MenuPrincipal->BtnScores->hasFocus());
+    QVERIFY(file.ReadsElsewhere() > reads);
+
+    // Pulled out: it is gone, every copy of its file closed, and a pad
+    // without a file plugged in next still works.
+    QTRY_COMPARE(pads.IntervalMs(), PadPoller::MenuMs);
+    file.Unplug();
+    QTRY_COMPARE(pads.Plugged(), 0);
+    QCOMPARE(pads.IntervalMs(), PadPoller::SlowMs);
+    QCOMPARE(file.OpenCopies(), 0);
+    pad_ = std::make_unique<test::VirtualPad>();
+    QTRY_COMPARE(pads.Plugged(), 1);
+    Press(Up);
+    QVERIFY(form.MenuPrincipal->BtnJouer->hasFocus());
+    QTRY_COMPARE(pads.IntervalMs(), PadPoller::MenuMs);
+    Press(Down);
+    QVERIFY(form.MenuPrincipal->BtnScores->hasFocus());
     pad_.reset();
     QDir::setCurrent(before);
 }
