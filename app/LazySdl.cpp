@@ -116,6 +116,12 @@ void SDL_GameControllerUpdate(void)
     real();
 }
 
+const char* SDL_GameControllerPath(SDL_GameController* gamecontroller)
+{
+    ZORBIL_FORWARD(SDL_GameControllerPath);
+    return real(gamecontroller);
+}
+
 SDL_JoystickID SDL_JoystickInstanceID(SDL_Joystick* joystick)
 {
     ZORBIL_FORWARD(SDL_JoystickInstanceID);

@@ -142,10 +142,11 @@ void PadWatch::SetFiles(std::vector<std::string> files)
 
 void PadWatch::Wake()
 {
+    if (wake_ < 0)
+        return;
     const std::uint64_t one = 1;
-    if (wake_ >= 0 && write(wake_, &one, sizeof one) < 0) {
-        // already due to wake: the counter is full
-    }
+    // A full counter is a thread already due to wake.
+    [[maybe_unused]] const ssize_t written = write(wake_, &one, sizeof one);
 }
 
 void PadWatch::Watch()
@@ -186,9 +187,7 @@ void PadWatch::Watch()
         const int ready = poll(polled.data(), polled.size(), timeoutMs);
         if (ready > 0 && polled[0].revents) {
             std::uint64_t count;
-            if (read(wake_, &count, sizeof count) < 0) {
-                // woken by another: nothing to take
-            }
+            [[maybe_unused]] const ssize_t taken = read(wake_, &count, sizeof count);
         }
         bool due = false;
         if (!waiting && !onFiles && ready == 0) {
