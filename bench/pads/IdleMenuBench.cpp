@@ -42,9 +42,9 @@ namespace {
 
 // Context switches of a thread: each time it went to sleep and woke up
 // again, or was set aside for another.
-long Switches(const std::string& status_file)
+long Switches(const std::string& statusFile)
 {
-    std::ifstream status(status_file);
+    std::ifstream status(statusFile);
     long total = 0;
     std::string line;
     while (std::getline(status, line))
